@@ -481,7 +481,7 @@ void FSelezionaCliente::resizeEvent(QResizeEvent* evento)
 void FSelezionaCliente::closeEvent(QCloseEvent* evento)
 {
     // Only the user's close box is subject to the debug and shell rules.
-    if (evento->spontaneous()) {
+    if (!m_chiusuraDaCodice) {
         if (m_globali.ModoDebug) {
             m_dialoghi.Avviso(u"DEBUG MODE - Il programma viene chiuso!"_s,
                               IconaMessaggio::Informazione);
@@ -493,6 +493,12 @@ void FSelezionaCliente::closeEvent(QCloseEvent* evento)
     }
     evento->accept();
     Scarica();
+}
+
+void FSelezionaCliente::ChiudiDaCodice()
+{
+    m_chiusuraDaCodice = true;
+    close();
 }
 
 void FSelezionaCliente::Scarica()

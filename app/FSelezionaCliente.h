@@ -61,6 +61,8 @@ public:
     void FPicRewind_Click();
     // Lays the window out after any change of visible panels.
     void Resize();
+    // Closes and unloads the window whatever the debug and shell flags say.
+    void ChiudiDaCodice();
     // Shows the right-hand bar as the state says.
     void AggiornaBarra();
 
@@ -101,4 +103,5 @@ private:
     // The last type chosen (the tag of the hidden picture of the original window).
     QString m_picTrackService;
     bool m_scaricata = false;
+    bool m_chiusuraDaCodice = false;
 };
