@@ -44,6 +44,11 @@ struct CasoRiga {
     QString opzioni; // D debug, S shell, M modify
 };
 
+void PrintTo(const CasoRiga& caso, std::ostream* os)
+{
+    *os << caso.nome;
+}
+
 class RigheDiComando : public Parametri, public testing::WithParamInterface<CasoRiga> { };
 
 TEST_P(RigheDiComando, OpzioniEValori)
@@ -90,6 +95,11 @@ struct CasoClient {
     QString client;
     QString flag; // O Outlook, F Office Outlook, E Eudora, T Thunderbird
 };
+
+void PrintTo(const CasoClient& caso, std::ostream* os)
+{
+    *os << caso.nome;
+}
 
 class NomiDeiClient : public Parametri, public testing::WithParamInterface<CasoClient> { };
 

@@ -16,6 +16,11 @@ struct CasoDecodifica {
     ValoreRegistro atteso;
 };
 
+void PrintTo(const CasoDecodifica& caso, std::ostream* os)
+{
+    *os << caso.nome;
+}
+
 class Decodifica : public testing::TestWithParam<CasoDecodifica> { };
 
 TEST_P(Decodifica, DaTipoEByte)

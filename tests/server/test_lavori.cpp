@@ -179,6 +179,11 @@ struct CasoEsito {
     QString restituito;
 };
 
+void PrintTo(const CasoEsito& caso, std::ostream* os)
+{
+    *os << caso.nome;
+}
+
 class EsitiDeiLavori : public Lavori, public testing::WithParamInterface<CasoEsito> { };
 
 TEST_P(EsitiDeiLavori, MessaggiEValori)

@@ -96,6 +96,11 @@ struct CasoRichiesta {
     QStringList atteso;
 };
 
+void PrintTo(const CasoRichiesta& caso, std::ostream* os)
+{
+    *os << caso.nome;
+}
+
 class RichiesteFisse : public testing::TestWithParam<CasoRichiesta> { };
 
 TEST_P(RichiesteFisse, OgniIndiceComeDaTabella)
