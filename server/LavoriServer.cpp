@@ -29,7 +29,7 @@ QString EseguiExpman(
 {
     EsitoLavoro esito;
     EseguiSuFile(
-        contesto, Servizi::Export, u"export"_s, token, record,
+        contesto, NomiServizi::Export, u"export"_s, token, record,
         [&](const QString& percorso) {
             return RichiestaExpman(contesto.azienda, comando, percorso);
         },
@@ -44,7 +44,7 @@ EsitoCredemtel EseguiCredem(
     risultato.percorsoUscita = u"/usr/tmp/credem"_s + token;
     EsitoLavoro esito;
     EseguiSuFile(
-        contesto, Servizi::Credemtel, u"credem"_s, token, record,
+        contesto, NomiServizi::Credemtel, u"credem"_s, token, record,
         [&](const QString& percorso) {
             return RichiestaCredem(contesto.azienda, comando, percorso, risultato.percorsoUscita);
         },
@@ -57,7 +57,7 @@ void EseguiEsenzioni(
     ContestoLavoro& contesto, const QString& codicePeriodo, const QString& codiceFiscale)
 {
     EsitoFile esito;
-    contesto.servizi.Richiesta(contesto.host, Servizi::Esenzioni,
+    contesto.servizi.Richiesta(contesto.host, NomiServizi::Esenzioni,
         RichiestaFileEsenzioni(contesto.azienda, codicePeriodo, codiceFiscale), esito);
     RisultatoEsenzioni(esito, contesto.dialoghi);
 }
@@ -66,7 +66,7 @@ QString EseguiElenchi(ContestoLavoro& contesto, const QString& anno, const QStri
     const QString& numeroCaf)
 {
     EsitoFile esito;
-    contesto.servizi.Richiesta(contesto.host, Servizi::Elenchi,
+    contesto.servizi.Richiesta(contesto.host, NomiServizi::Elenchi,
         RichiestaFileElenchi(contesto.azienda, anno, codiceFiscale, numeroCaf), esito);
     return RisultatoElenchi(esito, contesto.dialoghi);
 }
