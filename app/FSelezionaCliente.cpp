@@ -514,4 +514,5 @@ void FSelezionaCliente::Scarica()
     CancellaFileTemporanei(m_globali);
     if (m_globali.Ambiente && m_globali.SessioneOrbeni)
         m_globali.Ambiente->ChiudiSessione(*m_globali.SessioneOrbeni);
+    Q_EMIT Scaricata();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AvvioSessione.h"
 #include "app/BarraDestra.h"
 #include "app/BottoniDestra.h"
 #include "app/Invexo_Main.h"
@@ -24,12 +25,6 @@ struct AgganciFinestra final {
     std::function<void()> ChiudiPosta;
     // A click on a frame of the right-hand bar (1 to 6) in the current view.
     std::function<void(int)> PulsanteDestro;
-};
-
-// Sender defaults of the sending panels, read from the settings at load.
-struct MittentiPredefiniti final {
-    QString Email;
-    QString Nominativo;
 };
 
 // The main window: top band, logo, type combos, search panels, lists, right-hand bar, layout.
@@ -76,6 +71,10 @@ public:
     AgganciFinestra Agganci;
 
     [[nodiscard]] static bool SchermoStretto();
+
+Q_SIGNALS:
+    // The window has unloaded: temporary files deleted, session closed.
+    void Scaricata();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
