@@ -1,0 +1,292 @@
+#include "documents/RigheDocumenti.h"
+
+#include "app/Etichette.h"
+#include "documents/ChiaviDocumenti.h"
+#include "orbeni/Risultati.h"
+
+using namespace Qt::StringLiterals;
+namespace K = ChiaviDocumenti;
+namespace I = IconeDocumenti;
+namespace P = PosizioniDocumenti;
+
+namespace {
+
+struct FormaStampa {
+    QString Testo;
+    QString Codice;
+};
+
+struct FormeStampa {
+    FormaStampa Prima;
+    FormaStampa Seconda;
+};
+
+// The two print forms of the delivery types; nothing for every other type.
+std::optional<FormeStampa> FormeDelTipo(const QString& tipo)
+{
+    if (tipo == Etichette::BolleDiVendita)
+        return FormeStampa {{u"Forma bollata"_s, u"B"_s}, {u"Forma compattata"_s, u"C"_s}};
+    if (tipo == Etichette::PackingList)
+        return FormeStampa {{u"Forma riepilogata"_s, u"R"_s}, {u"Forma dettagliata"_s, u" "_s}};
+    if (tipo == Etichette::BolleLavorazioneCct)
+        return FormeStampa {{u"Forma standard"_s, u" "_s}, {u"Forma packing list"_s, u"P"_s}};
+    return std::nullopt;
+}
+
+bool ETipoConInvio(const QString& tipo)
+{
+    return tipo == Etichette::Conferme || tipo == Etichette::FattureEmesse
+        || tipo == Etichette::NoteDiCreditoEmesse;
+}
+
+bool ETipoFattura(const QString& tipo)
+{
+    return tipo == Etichette::FattureEmesse || tipo == Etichette::NoteDiCreditoEmesse;
+}
+
+bool ETipoBolla(const QString& tipo)
+{
+    return tipo == Etichette::BolleDiVendita || tipo == Etichette::PackingList
+        || tipo == Etichette::Conferme;
+}
+
+CellaElenco Cella(const QString& chiave, const QString& testo = {})
+{
+    CellaElenco cella;
+    cella.Chiave = chiave;
+    cella.Testo = testo;
+    return cella;
+}
+
+CellaElenco CellaSelezione(const QString& chiave, const FormaStampa* forma)
+{
+    CellaElenco cella = Cella(chiave);
+    cella.Icona = I::NonSpuntata;
+    if (forma) {
+        cella.ToolTip = forma->Testo;
+        cella.Tag = forma->Codice;
+    }
+    return cella;
+}
+
+void AggiungiCelleInvio(RigaElenco& riga, const Documento& documento)
+{
+    if (!ETipoConInvio(documento.DescrizioneTipo)) {
+        for (int colonna : {P::Bollo, P::Inviato, P::DataInvio, P::Mittente})
+            riga.Celle[colonna].Testo = u" "_s;
+        return;
+    }
+    riga.Celle[P::Inviato].Testo = documento.Inviato() ? u"    Si"_s : u"    No"_s;
+    riga.Celle[P::DataInvio].Testo = documento.DataInvio;
+    CellaElenco& mittente = riga.Celle[P::Mittente];
+    mittente.Testo
+        = documento.MittenteInvio.isEmpty() ? documento.InviatoDa : documento.MittenteInvio;
+    mittente.ToolTip = mittente.Testo;
+}
+
+void AggiungiCelleNote(RigaElenco& riga, const Documento& documento, const OpzioniRigheDocumenti& o)
+{
+    if (!o.AnnotaFatture && !o.AnnotaBolle && !o.ModificaInWord)
+        return;
+    const bool pdfLibero = EPdfLibero(documento);
+    const QString& tipo = documento.DescrizioneTipo;
+    const bool consentite = pdfLibero
+        || (ETipoFattura(tipo) && (o.AnnotaFatture || o.ModificaInWord))
+        || (ETipoBolla(tipo) && (o.AnnotaBolle || o.ModificaInWord));
+    if (!consentite)
+        return;
+    CellaElenco& note = riga.Celle[P::Note];
+    note = Cella(K::KNote, documento.Note);
+    note.ToolTip = documento.Note;
+    note.Tag = documento.NomePdf;
+    if (!o.ModoModifica)
+        return;
+    CellaElenco& modifica = riga.Celle[P::Modifica];
+    modifica = Cella(K::KModifica);
+    modifica.Icona = I::Modifica;
+    modifica.ToolTip = u"Modifica il documento"_s;
+    modifica.Tag = u"M"_s;
+    if (!pdfLibero)
+        return;
+    CellaElenco& cancella = riga.Celle[P::Cancella];
+    cancella = Cella(K::KCancella);
+    cancella.Icona = I::Elimina;
+    cancella.ToolTip = u"Elimina il documento"_s;
+    cancella.Tag = u"E"_s;
+}
+
+} // namespace
+
+OpzioniRigheDocumenti OpzioniRighe(
+    const QString& etichetta, bool daInviare, bool modoModifica, const ArchivioSerie& archivio)
+{
+    OpzioniRigheDocumenti opzioni;
+    opzioni.Etichetta = etichetta;
+    opzioni.DaInviare = daInviare;
+    opzioni.ModoModifica = modoModifica;
+    opzioni.SenzaBollo = archivio.SenzaBollo;
+    opzioni.AnnotaFatture = archivio.AnnotaFatture;
+    opzioni.AnnotaBolle = archivio.AnnotaBolle;
+    opzioni.ModificaInWord = archivio.ModificaInWord;
+    return opzioni;
+}
+
+SigleTipi::SigleTipi(const ArchivioSerie& archivio)
+{
+    for (const auto& voce : archivio.VociSerie)
+        if (voce.Serie.isEmpty() && !m_sigle.contains(voce.TipoDocumento))
+            m_sigle.insert(voce.TipoDocumento, voce.Sigla);
+}
+
+QString SigleTipi::Sigla(const QString& tipoDocumento) const
+{
+    return m_sigle.value(tipoDocumento);
+}
+
+bool EPdfLibero(const Documento& documento)
+{
+    return documento.DescrizioneTipo.startsWith(u"PDFMOD");
+}
+
+void PreparaDocumento(Documento& documento, const SigleTipi& sigle)
+{
+    // A type the archive does not list keeps the kind code the server gave.
+    const QString sigla = sigle.Sigla(documento.DescrizioneTipo);
+    if (!sigla.isEmpty())
+        documento.Sigla = sigla;
+    if (documento.DescrizioneTipo == u"CONFCAMP")
+        documento.Sigla = u"CONFC."_s;
+    else if (documento.DescrizioneTipo == u"BOLLA")
+        documento.Sigla = u"BOLLA"_s;
+
+    if (documento.DescrizioneTipo == Etichette::BolleDiVendita)
+        documento.Stampa = documento.FormaPredefinita;
+    else if (documento.Stampa.isEmpty())
+        documento.Stampa = u" "_s;
+}
+
+QString ChiaveRigaDocumento(const Documento& documento)
+{
+    QString chiave = documento.Sigla % u'|' % documento.Serie % u'|'
+        % QString::number(documento.Numero) % u'|' % QString::number(documento.Anno) % u'|';
+    if (EPdfLibero(documento))
+        chiave += documento.NomePdf % u'|';
+    return chiave;
+}
+
+RigaElenco RigaDocumento(const Cliente& cliente, const DocumentoPtr& documento,
+    const OpzioniRigheDocumenti& opzioni, const ClientePtr& copiaInvio)
+{
+    RigaElenco riga;
+    if (!documento)
+        return riga;
+    const Documento& d = *documento;
+    riga.Chiave = ChiaveRigaDocumento(d);
+    riga.Testo = cliente.Nominativo;
+    riga.Tag = documento;
+    riga.Celle.resize(P::Cancella + 1);
+
+    riga.Celle[P::Agente]
+        = opzioni.DaInviare ? CellaIndirizzoInvio(copiaInvio) : Cella({}, d.Agente);
+    riga.Celle[P::Tipo]
+        = Cella(K::KTipo, opzioni.Etichetta == Etichette::TuttiIDocumenti ? d.Sigla : QString());
+
+    CellaElenco& numero = riga.Celle[P::Documento];
+    numero = Cella(K::KDocumento, d.Serie % u' ' % QString::number(d.Numero));
+    if (opzioni.DaInviare && d.ConBollo && !opzioni.SenzaBollo) {
+        numero.Colore = QColor(Qt::red);
+        numero.Grassetto = true;
+        numero.Icona = I::Bollo;
+        numero.ToolTip = u"Fatture con bollo"_s;
+    }
+    riga.Celle[P::Data] = Cella(K::KData, d.Data.date().toString(u"dd/MM/yyyy"));
+
+    if (const auto forme = FormeDelTipo(d.DescrizioneTipo)) {
+        riga.Celle[P::Sel] = CellaSelezione(K::Radio1, &forme->Prima);
+        riga.Celle[P::Sel2] = CellaSelezione(K::Radio2, &forme->Seconda);
+    } else {
+        riga.Celle[P::Sel] = CellaSelezione(K::Check, nullptr);
+    }
+    riga.Celle[P::DataSort] = Cella({}, d.Data.toString(u"yyyyMMddHHmmss"));
+
+    riga.Celle[P::Bollo].Chiave = K::KBollo;
+    riga.Celle[P::Inviato].Chiave = K::KInviato;
+    riga.Celle[P::DataInvio].Chiave = K::KDataInvio;
+    riga.Celle[P::Mittente].Chiave = K::KMittente;
+    AggiungiCelleInvio(riga, d);
+
+    if (opzioni.DaInviare && d.Stampa > u" ") {
+        if (CellaElenco* check = riga.Cella(K::Check)) {
+            check->ToolTip = u"Forma "_s + d.Stampa;
+            check->Tag = d.Stampa;
+        }
+        documento->StampaPDF = d.Stampa;
+    }
+    AggiungiCelleNote(riga, d, opzioni);
+    return riga;
+}
+
+CellaElenco CellaIndirizzoInvio(const ClientePtr& copia)
+{
+    CellaElenco cella;
+    cella.Tag = copia;
+    const QString email = copia ? copia->Email.trimmed() : QString();
+    const QString fax = copia ? copia->Fax.trimmed() : QString();
+    if (!email.isEmpty()) {
+        const int indirizzi = ContaCaratteri(u";"_s, copia->Email).value_or(0) + 1;
+        if (indirizzi == 1) {
+            cella.Testo = copia->Email;
+        } else {
+            cella.Testo = u"Invio a "_s % QString::number(indirizzi) % u" indirizzi email"_s;
+            cella.Colore = QColor(Qt::red);
+            cella.ToolTip = copia->Email;
+        }
+    } else if (!fax.isEmpty()) {
+        cella.Testo = copia->Fax;
+    } else {
+        cella.Testo = K::Stampa;
+        cella.Colore = QColor(Qt::red);
+    }
+    return cella;
+}
+
+std::optional<int> ContaCaratteri(const QString& carattere, const QString& testo)
+{
+    if (carattere.size() != 1)
+        return std::nullopt;
+    return static_cast<int>(testo.count(carattere.at(0), Qt::CaseInsensitive));
+}
+
+bool BottoneCheck(const RigaElenco& riga)
+{
+    return riga.Cella(K::Check) != nullptr;
+}
+
+bool BottoneRadio(const RigaElenco& riga)
+{
+    return riga.Cella(K::Radio1) != nullptr;
+}
+
+bool CellaAccesa(const RigaElenco& riga, const QString& chiave)
+{
+    const CellaElenco* cella = riga.Cella(chiave);
+    return cella && cella->Icona == I::Spuntata;
+}
+
+bool RigaSpuntata(const RigaElenco& riga)
+{
+    if (BottoneCheck(riga))
+        return CellaAccesa(riga, K::Check);
+    return CellaAccesa(riga, K::Radio1) || CellaAccesa(riga, K::Radio2);
+}
+
+void ImpostaCella(RigaElenco& riga, const QString& chiave, bool accesa)
+{
+    if (CellaElenco* cella = riga.Cella(chiave))
+        cella->Icona = accesa ? I::Spuntata : I::NonSpuntata;
+}
+
+DocumentoPtr DocumentoDellaRiga(const RigaElenco& riga)
+{
+    return riga.TagCome<DocumentoPtr>();
+}
