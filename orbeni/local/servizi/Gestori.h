@@ -1,0 +1,7 @@
+#pragma once
+
+#include "orbeni/local/servizi/TabellaServizi.h"
+
+// The service handlers, one per file, listed in TabellaServizi.cpp.
+bool ServizioArchivioSerie(ContestoServizio& contesto, const QStringList& richiesta,
+    RisultatoRichiesta& risultato, QString& errore);

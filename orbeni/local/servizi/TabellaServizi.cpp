@@ -1,0 +1,19 @@
+#include "orbeni/local/servizi/TabellaServizi.h"
+
+#include "orbeni/local/servizi/Gestori.h"
+
+#include <QList>
+
+using namespace Qt::StringLiterals;
+
+const VoceServizio* CercaServizio(const QString& servizio, const QString& comando)
+{
+    // A new service is a handler file, its declaration in Gestori.h and one line here.
+    static const QList<VoceServizio> tabella {
+        {u"DOCUME"_s, u"ARCHIVIOSERIE"_s, 111, &ServizioArchivioSerie},
+    };
+    for (const VoceServizio& voce : tabella)
+        if (voce.Servizio == servizio && voce.Comando == comando)
+            return &voce;
+    return nullptr;
+}
