@@ -117,6 +117,19 @@ bool PopolaArchivio::TipoDocumento(
     return Esegui(query);
 }
 
+bool PopolaArchivio::TogliTipoDocumento(const QString& azienda, const QString& tipo)
+{
+    for (const QString& tabella : {u"serie"_s, u"tipi_documento"_s}) {
+        QSqlQuery& query
+            = Prepara(u"DELETE FROM "_s + tabella + u" WHERE Azienda = ? AND TipoDocumento = ?"_s);
+        query.addBindValue(ValoreSql(azienda));
+        query.addBindValue(ValoreSql(tipo));
+        if (!Esegui(query))
+            return false;
+    }
+    return true;
+}
+
 bool PopolaArchivio::Serie(
     const QString& azienda, const QString& tipo, const QString& serie, const QString& descrizione)
 {

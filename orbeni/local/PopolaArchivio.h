@@ -32,6 +32,9 @@ public:
         const QString& loginDirectory, int iterazioni = IterazioniPassword);
     // Types and series keep the order in which they are added.
     bool TipoDocumento(const QString& azienda, const QString& tipo, const QString& sigla);
+    // Takes a type and its series out of the company's archive (its documents stay), for
+    // roots that are the demo less one type.
+    bool TogliTipoDocumento(const QString& azienda, const QString& tipo);
     bool Serie(const QString& azienda, const QString& tipo, const QString& serie,
         const QString& descrizione);
     // The option flags and strings of the record; its VociSerie are ignored.

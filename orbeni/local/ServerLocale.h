@@ -29,6 +29,7 @@ public:
     // False when the root or the store could not be opened; UltimoErrore() says why.
     [[nodiscard]] bool Pronto() const { return m_erroreAvvio.isEmpty(); }
     [[nodiscard]] const RadiceServer& Radice() const { return m_radice; }
+    // The store, for tests and tools that add chosen data; only when Pronto().
     [[nodiscard]] ArchivioLocale& Archivio() { return *m_archivio; }
     // The user the session authenticated or verified, or empty.
     [[nodiscard]] const QString& UtenteSessione() const { return m_utente; }

@@ -106,4 +106,19 @@ TEST(ArchivioSerie, DiUnaRadiceConSoloIDatiScelti)
     EXPECT_EQ(archivio.DominioPosta, u"prova.it"_s);
 }
 
+TEST(ArchivioSerie, DellaDemoSenzaUnTipo)
+{
+    RadiceDiProva radice(true);
+    {
+        PopolaArchivio dati(radice.Server().Archivio(), radice.Server().Radice());
+        ASSERT_TRUE(dati.TogliTipoDocumento(u"01"_s, u"BOLLE DI VENDITA"_s));
+    }
+    ArchivioSerie archivio;
+    ASSERT_TRUE(
+        radice.Server().Richiesta(u"local"_s, u"DOCUME"_s, RichiestaArchivio(u"01"_s), archivio));
+    for (const VoceSerie& voce : archivio.VociSerie)
+        EXPECT_NE(voce.TipoDocumento, u"BOLLE DI VENDITA"_s);
+    EXPECT_EQ(archivio.VociSerie.first().TipoDocumento, u"FATTURE EMESSE"_s);
+}
+
 } // namespace

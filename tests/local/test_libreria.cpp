@@ -67,6 +67,20 @@ TEST(CreaLibreria, LocalConCartellaTieneTuttoInQuellaCartella)
     EXPECT_FALSE(sessione->Aperta());
 }
 
+TEST(CreaLibreria, LocalUsaLaCartellaDeiDatiESeminaLaDemo)
+{
+    TempRoot temp;
+    DialoghiScriptati dialoghi;
+    const auto libreria = CreaLibreria(u"local"_s, dialoghi, temp.Percorso());
+    EXPECT_EQ(libreria->Ambiente->CartellaLavoro(), temp.Percorso() + u"/lavoro"_s);
+    EXPECT_TRUE(QFile::exists(temp.Percorso() + u"/server/invexo.sqlite"_s));
+    dialoghi.RisposteCredenziali.enqueue(Credenziali {u"demo"_s, u"demo"_s});
+    QString utente;
+    QString password;
+    EXPECT_TRUE(libreria->Servizi->Autentica(u"01"_s, u"local"_s, utente, password))
+        << libreria->Servizi->UltimoErrore().toStdString();
+}
+
 TEST(ServerLocale, CopieNeiDueSensiByteAByte)
 {
     RadiceDiProva radice(false);
