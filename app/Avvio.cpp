@@ -7,8 +7,21 @@
 #include "forms/FormSplash.h"
 
 #include <QApplication>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Without a window manager a maximised window keeps its size, so it takes the screen first.
+void MostraMassimizzata(QWidget& finestra)
+{
+    if (const QScreen* schermo = finestra.screen())
+        finestra.setGeometry(schermo->availableGeometry());
+    finestra.showMaximized();
+}
+
+} // namespace
 
 Avvio::Avvio(Invexo_Main& globali, DipendenzeAvvio dipendenze)
     : m_globali(globali), m_dipendenze(std::move(dipendenze))
@@ -80,7 +93,7 @@ bool Avvio::Main(const QStringList& argomenti)
         m_finestra->CaricaLogo(m_globali.Ambiente->CartellaConfigurazione(u"Logo"_s),
                                m_globali.CodiceAzienda);
     m_finestra->ApriVistaIniziale();
-    m_finestra->showMaximized();
+    MostraMassimizzata(*m_finestra);
     return true;
 }
 
@@ -88,7 +101,7 @@ void Avvio::MostraFinestra()
 {
     if (!m_finestra)
         return;
-    m_finestra->showMaximized();
+    MostraMassimizzata(*m_finestra);
     m_finestra->Resize();
     m_finestra->raise();
     m_finestra->activateWindow();

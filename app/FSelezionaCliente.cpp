@@ -436,7 +436,7 @@ void FSelezionaCliente::Resize()
     int altoLaterale = AltezzaBanda + spazio;
     int larghezzaLaterali = 0;
     for (QFrame* laterale : {p.FrameNomSel, p.FrameInviaDocumenti}) {
-        if (!laterale->isVisible())
+        if (laterale->isHidden())
             continue;
         larghezzaLaterali = std::max(larghezzaLaterali, laterale->sizeHint().width());
     }
@@ -445,7 +445,7 @@ void FSelezionaCliente::Resize()
         destraContenuto -= larghezzaLaterali + spazio;
         const int altezzaLaterale = (altezza - AltezzaBanda - 3 * spazio) / 2;
         for (QFrame* laterale : {p.FrameNomSel, p.FrameInviaDocumenti}) {
-            if (!laterale->isVisible())
+            if (laterale->isHidden())
                 continue;
             laterale->setGeometry(destraContenuto + spazio, altoLaterale, larghezzaLaterali,
                                   altezzaLaterale);
@@ -456,7 +456,7 @@ void FSelezionaCliente::Resize()
     // Search panels, then the visible result list, centred in what is left.
     int alto = AltezzaBanda + spazio;
     for (QFrame* pannello : p.PannelliRicerca()) {
-        if (!pannello->isVisible())
+        if (pannello->isHidden())
             continue;
         const QSize misura = pannello->sizeHint();
         const int larghezzaPannello = std::min(misura.width(), destraContenuto - spazio);
@@ -465,7 +465,7 @@ void FSelezionaCliente::Resize()
         alto += misura.height() + spazio;
     }
     for (QFrame* lista : {p.FrameDocumenti, p.FrameDocumentiDaInviare}) {
-        if (!lista->isVisible())
+        if (lista->isHidden())
             continue;
         lista->setGeometry(spazio, alto, std::max(0, destraContenuto - spazio),
                            std::max(80, altezza - alto - spazio));
