@@ -24,10 +24,15 @@ QString TentativiSpool(int tentativi)
     return QString::number(tentativi);
 }
 
-void ImpostaOraInvio(RecordDestinatario& record, const QDateTime& oraInvio)
+OraInvioSpool PreparaOraInvio(const QDateTime& oraInvio)
 {
-    record.Imposta(CampoDestinatario::DataInvio, DataSpool(oraInvio.date()));
-    record.Imposta(CampoDestinatario::OraInvio, OraSpool(oraInvio.time()));
+    return {DataSpool(oraInvio.date()), OraSpool(oraInvio.time())};
+}
+
+void ImpostaOraInvio(RecordDestinatario& record, const OraInvioSpool& oraInvio)
+{
+    record.Imposta(CampoDestinatario::DataInvio, oraInvio.Data);
+    record.Imposta(CampoDestinatario::OraInvio, oraInvio.Ora);
 }
 
 void ImpostaMarcatore(RecordDestinatario& record, const Cliente& cliente)

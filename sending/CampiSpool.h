@@ -15,8 +15,13 @@
 // The field holds one character: 10 attempts keep their first digit.
 [[nodiscard]] QString TentativiSpool(int tentativi);
 
-// The send date and time fields.
-void ImpostaOraInvio(RecordDestinatario& record, const QDateTime& oraInvio);
+// The send date and time as the records write them, formatted once per run.
+struct OraInvioSpool final {
+    QString Data;
+    QString Ora;
+};
+[[nodiscard]] OraInvioSpool PreparaOraInvio(const QDateTime& oraInvio);
+void ImpostaOraInvio(RecordDestinatario& record, const OraInvioSpool& oraInvio);
 // "M" when the customer's address is to be stored in its master data, else a blank.
 void ImpostaMarcatore(RecordDestinatario& record, const Cliente& cliente);
 

@@ -38,11 +38,12 @@ struct Mittente {
     const QString& TestoExtra;
 };
 
-RecordDestinatario Destinatario(const CDatiInvioDocumentoCliente& voce, const Mittente& mittente,
-    const QDateTime& oraInvio, int tentativi, bool faxViaEmail, int progressivo)
+// Sets every field of the record, which serves all the records of the file.
+void Destinatario(RecordDestinatario& r, const CDatiInvioDocumentoCliente& voce,
+    const Mittente& mittente, const OraInvioSpool& oraInvio, int tentativi, bool faxViaEmail,
+    int progressivo)
 {
     const Cliente& cliente = *voce.Cliente;
-    RecordDestinatario r;
     r.Imposta(CampoDestinatario::NominativoMittente,
         mittente.Nominativo.isEmpty() ? mittente.Email : mittente.Nominativo);
     r.Sostituisci(CampoDestinatario::NominativoMittente, '`', '\'');
@@ -56,6 +57,8 @@ RecordDestinatario Destinatario(const CDatiInvioDocumentoCliente& voce, const Mi
         r.ImpostaVuoto(CampoDestinatario::Fax);
         if (faxViaEmail) {
             r.Imposta(CampoDestinatario::Email, NormalizzaIndirizzoFax(cliente.Email));
+            r.ImpostaNul(CampoDestinatario::Riservato);
+            r.ImpostaNul(CampoDestinatario::EmailCompleta);
         } else {
             r.Imposta(CampoDestinatario::Email, cliente.Email);
             r.ImpostaVuoto(CampoDestinatario::Riservato);
@@ -65,6 +68,8 @@ RecordDestinatario Destinatario(const CDatiInvioDocumentoCliente& voce, const Mi
     } else {
         r.Imposta(CampoDestinatario::Fax, cliente.Fax);
         r.ImpostaVuoto(CampoDestinatario::Email);
+        r.ImpostaNul(CampoDestinatario::Riservato);
+        r.ImpostaNul(CampoDestinatario::EmailCompleta);
         r.Imposta(CampoDestinatario::Tipo, TracciatoSpool::TipoFax);
     }
 
@@ -77,12 +82,10 @@ RecordDestinatario Destinatario(const CDatiInvioDocumentoCliente& voce, const Mi
         r.ImpostaVuoto(CampoDestinatario::Codice);
     ImpostaMarcatore(r, cliente);
     r.Imposta(CampoDestinatario::Progressivo, ProgressivoSpool(progressivo));
-    return r;
 }
 
-RecordAllegato Allegato(const Documento& documento, int progressivo)
+void Allegato(RecordAllegato& r, const Documento& documento, int progressivo)
 {
-    RecordAllegato r;
     r.Imposta(CampoAllegato::Progressivo, ProgressivoSpool(progressivo));
     r.Imposta(CampoAllegato::Operazione, TracciatoSpool::OperazioneDocumento);
     r.Imposta(CampoAllegato::Serie, documento.Serie);
@@ -95,7 +98,6 @@ RecordAllegato Allegato(const Documento& documento, int progressivo)
         QString(documento.DescrizioneTipo + u' ' + documento.Serie + u' '
             + QString::number(documento.Numero) + u' ' + QString::number(documento.Anno)));
     r.ImpostaVuoto(CampoAllegato::RiferimentoFile);
-    return r;
 }
 
 QString ChiaveDocumento(const Documento& documento)
@@ -119,6 +121,7 @@ EsitoSpool ScriviSpoolDocumenti(Invexo_Main& globali, const QList<CDatiInvioDocu
         return EsitoSpool::NienteDaInviare;
 
     const bool faxViaEmail = globali.Archivio && globali.Archivio->FaxViaEmail;
+    const OraInvioSpool ora = PreparaOraInvio(oraInvio);
     const Mittente mittente {nomeMittente, emailMittente, oggetto, testoExtra};
     QSet<QString> chiavi;
     QList<DocumentoPtr> inviati;
@@ -131,16 +134,20 @@ EsitoSpool ScriviSpoolDocumenti(Invexo_Main& globali, const QList<CDatiInvioDocu
         SpoolInvio spool;
         spool.RiservaDestinatari(fine - inizio);
         QList<DocumentoPtr> inviatiCorsa;
+        RecordDestinatario destinatario;
+        RecordAllegato allegato;
         for (qsizetype i = inizio; i < fine; ++i) {
             const auto progressivo = static_cast<int>(i - inizio);
             const CDatiInvioDocumentoCliente& voce = *daInviare[i];
-            spool.AggiungiDestinatario(
-                Destinatario(voce, mittente, oraInvio, tentativi, faxViaEmail, progressivo));
-            spool.AggiungiAllegato(Allegato(*voce.Documento, progressivo));
-            if (!chiavi.contains(ChiaveDocumento(*voce.Documento))) {
-                chiavi.insert(ChiaveDocumento(*voce.Documento));
+            Destinatario(destinatario, voce, mittente, ora, tentativi, faxViaEmail, progressivo);
+            spool.AggiungiDestinatario(destinatario);
+            Allegato(allegato, *voce.Documento, progressivo);
+            spool.AggiungiAllegato(allegato);
+            // A document listed twice is written twice and recorded once.
+            const qsizetype prima = chiavi.size();
+            chiavi.insert(ChiaveDocumento(*voce.Documento));
+            if (chiavi.size() != prima)
                 inviatiCorsa.append(voce.Documento);
-            }
         }
         // Commercial documents carry no cover text: the file is there, empty.
         spool.ImpostaTestoCopertina({});

@@ -14,7 +14,7 @@ struct TipoMailing {
 };
 
 RecordDestinatario DestinatarioMailing(const Cliente& cliente, const QString& mittente,
-    const QString& oggetto, const QString& testoExtra, const QDateTime& oraInvio, int tentativi,
+    const QString& oggetto, const QString& testoExtra, const OraInvioSpool& oraInvio, int tentativi,
     bool perFax, bool conCodiceExport)
 {
     RecordDestinatario r;
@@ -48,7 +48,7 @@ RecordDestinatario DestinatarioMailing(const Cliente& cliente, const QString& mi
 
 EsitoSpool ScriviMailing(Invexo_Main& globali, const QList<ClientePtr>& clienti,
     const QString& mittente, const QString& oggetto, const QString& testoExtra,
-    const QDateTime& oraInvio, int tentativi, const QString& testo, const QString& modo,
+    const OraInvioSpool& oraInvio, int tentativi, const QString& testo, const QString& modo,
     const TipoMailing& tipo)
 {
     SpoolInvio spool;
@@ -76,8 +76,8 @@ EsitoSpool ScriviSpoolInfoClienti(Invexo_Main& globali, const QList<ClientePtr>&
     const QString& mittente, const QString& oggetto, const QString& testoExtra,
     const QDateTime& oraInvio, int tentativi, const QString& testo, const QString& modo)
 {
-    return ScriviMailing(globali, clienti, mittente, oggetto, testoExtra, oraInvio, tentativi,
-        testo, modo,
+    return ScriviMailing(globali, clienti, mittente, oggetto, testoExtra, PreparaOraInvio(oraInvio),
+        tentativi, testo, modo,
         {false, TracciatoSpool::OperazioneInformativa, TracciatoSpool::SegnapostoInformativa});
 }
 
@@ -85,7 +85,7 @@ EsitoSpool ScriviSpoolInfoExport(Invexo_Main& globali, const QList<ClientePtr>& 
     const QString& mittente, const QString& oggetto, const QString& testoExtra,
     const QDateTime& oraInvio, int tentativi, const QString& testo, const QString& modo)
 {
-    return ScriviMailing(globali, clienti, mittente, oggetto, testoExtra, oraInvio, tentativi,
-        testo, modo,
+    return ScriviMailing(globali, clienti, mittente, oggetto, testoExtra, PreparaOraInvio(oraInvio),
+        tentativi, testo, modo,
         {true, TracciatoSpool::OperazioneInformativaExport, TracciatoSpool::SegnapostoExport});
 }

@@ -19,7 +19,7 @@ QList<const CDatiInvioDocumentoCliente*> VociConCliente(
 
 RecordDestinatario DestinatarioInformativa(const CDatiInvioDocumentoCliente& voce,
     const QString& nomeMittente, const QString& emailMittente, const QString& oggetto,
-    const QDateTime& oraInvio, int tentativi, bool faxViaEmail)
+    const OraInvioSpool& oraInvio, int tentativi, bool faxViaEmail)
 {
     const Cliente& cliente = *voce.Cliente;
     RecordDestinatario r;
@@ -78,11 +78,12 @@ EsitoSpool ScriviSpoolInformative(Invexo_Main& globali,
         return EsitoSpool::NienteDaInviare;
 
     const bool faxViaEmail = globali.Archivio && globali.Archivio->FaxViaEmail;
+    const OraInvioSpool ora = PreparaOraInvio(oraInvio);
     SpoolInvio spool;
     spool.RiservaDestinatari(daInviare.size());
     for (const auto* voce : daInviare)
         spool.AggiungiDestinatario(DestinatarioInformativa(
-            *voce, nomeMittente, emailMittente, oggetto, oraInvio, tentativi, faxViaEmail));
+            *voce, nomeMittente, emailMittente, oggetto, ora, tentativi, faxViaEmail));
     spool.AggiungiAllegato(AllegatoSegnaposto(TracciatoSpool::OperazioneInformativa,
         TracciatoSpool::SegnapostoInformativa, globali.CodiceAzienda));
     spool.ImpostaTestoCopertina(testo);
