@@ -76,6 +76,8 @@ bool Avvio::Main(const QStringList& argomenti)
     }
     m_splash->show();
     m_finestra = std::make_unique<FSelezionaCliente>(m_globali, dialoghi, m_dipendenze.orologio);
+    if (m_dipendenze.installaViste)
+        m_dipendenze.installaViste(*m_finestra);
     m_finestra->Carica(LeggiMittenti(m_dipendenze.impostazioni));
     if (const auto errore = CaricaArchivioSerie(m_globali)) {
         dialoghi.Messaggio(*errore, PulsantiMessaggio::Ok, IconaMessaggio::Critica, {});

@@ -25,6 +25,8 @@ struct DipendenzeAvvio final {
     CreatoreLibreria creaLibreria;
     LettoreRegistro leggiRegistro = LeggiRegistro;
     TerminaProcesso termina = TerminaProcessoSubito;
+    // Plugs the feature views into the main window once it exists, before it loads.
+    std::function<void(FSelezionaCliente&)> installaViste;
 };
 
 // The program's entry: from the command line to the main window, in the order the program

@@ -245,8 +245,6 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     LWDocumentiDaInviare = Lista(FrameDocumentiDaInviare, DocumentiDaInviare, u"LWDocumentiDaInviare"_s);
     FrameDocumentiDaInviare->layout()->addWidget(LWDocumentiDaInviare);
 
-    NomSel.AggiungiColonna(u"KCodice"_s, u"Codice"_s, 1400);
-    NomSel.AggiungiColonna(u"KDescrizione"_s, u"Descrizione"_s, 2000);
     FrameNomSel = Pannello(finestra, u"FrameNomSel"_s, QString());
     TitoloNomSel = Nominato(new QLabel(u"Nominativi Selezionati"_s, FrameNomSel), u"LblNomSel"_s);
     FrameNomSel->layout()->addWidget(TitoloNomSel);
@@ -258,7 +256,13 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
         = Nominato(new QLabel(u"Documenti selezionati"_s, FrameInviaDocumenti), u"LblInviaDocSel"_s);
     FrameInviaDocumenti->layout()->addWidget(TitoloInviaDocSel);
     LWInviaDocSel = Lista(FrameInviaDocumenti, InviaDocSel, u"LWInviaDocSel"_s);
+    LWInviaDocSel->ImpostaCaselle(true);
     FrameInviaDocumenti->layout()->addWidget(LWInviaDocSel);
+    TDocSelCestino = Nominato(new QToolButton(FrameInviaDocumenti), u"TDocSelCestino"_s);
+    TDocSelCestino->setIcon(ListaImmagini::Icona(u"CESTINO"_s));
+    TDocSelCestino->setText(u"Togli i documenti spuntati"_s);
+    TDocSelCestino->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    FrameInviaDocumenti->layout()->addWidget(TDocSelCestino);
 }
 
 std::array<QComboBox*, 5> PannelliPrincipali::CombiTipo() const

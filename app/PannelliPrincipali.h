@@ -90,6 +90,7 @@ struct PannelliPrincipali final {
     QFrame* FrameInviaDocumenti = nullptr;
     QLabel* TitoloInviaDocSel = nullptr;
     ElencoView* LWInviaDocSel = nullptr;
+    QToolButton* TDocSelCestino = nullptr;
 
     // The five type combos, in the order start-up fills them.
     [[nodiscard]] std::array<QComboBox*, 5> CombiTipo() const;

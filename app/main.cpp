@@ -1,6 +1,8 @@
 #include "app/Avvio.h"
 #include "app/FSelezionaCliente.h"
 #include "app/Impostazioni.h"
+#include "documents/ApritoreDesktop.h"
+#include "documents/VistaDocumenti.h"
 #include "forms/DialoghiQt.h"
 #include "orbeni/local/CreaLibreria.h"
 #include "platform/Orologio.h"
@@ -10,6 +12,18 @@
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The views of the features, each answering the right-hand buttons it owns.
+void InstallaViste(FSelezionaCliente& finestra, Invexo_Main& globali, Dialoghi& dialoghi)
+{
+    static ApritoreDesktop apritore;
+    auto* documenti = new VistaDocumenti(finestra, globali, dialoghi, apritore);
+    finestra.Agganci.PulsanteDestro = [documenti](int frame) { documenti->PulsanteDestro(frame); };
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -23,16 +37,20 @@ int main(int argc, char** argv)
     QDir().mkpath(cartellaBase);
 
     Invexo_Main globali;
-    Avvio avvio(globali,
-                DipendenzeAvvio{dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(),
-                                [&dialoghi, &cartellaBase](const QString& indirizzo) {
-                                    const auto libreria
-                                        = CreaLibreria(indirizzo, dialoghi, cartellaBase);
-                                    return libreria ? *libreria : LibreriaOrbeni{};
-                                }});
+    DipendenzeAvvio dipendenze{dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(),
+                               [&dialoghi, &cartellaBase](const QString& indirizzo) {
+                                   const auto libreria
+                                       = CreaLibreria(indirizzo, dialoghi, cartellaBase);
+                                   return libreria ? *libreria : LibreriaOrbeni{};
+                               }};
+    dipendenze.installaViste = [&globali, &dialoghi](FSelezionaCliente& finestra) {
+        dialoghi.ImpostaGenitore(&finestra);
+        InstallaViste(finestra, globali, dialoghi);
+    };
+    Avvio avvio(globali, std::move(dipendenze));
     if (!avvio.Main(QApplication::arguments()))
         return 0;
-    // The program ends when the main window has unloaded and no window is left.
+    // The program ends once the main window has unloaded.
     QObject::connect(avvio.FinestraPrincipale(), &FSelezionaCliente::Scaricata, &applicazione,
                      &QApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();

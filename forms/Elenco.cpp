@@ -32,7 +32,7 @@ QString RigaElenco::TestoColonna(int colonna) const
 void Elenco::AggiungiColonna(const QString& chiave, const QString& intestazione,
                              int larghezzaTwips, Qt::Alignment allineamento)
 {
-    Colonne.append({chiave, intestazione, larghezzaTwips, allineamento});
+    Colonne.append({chiave, intestazione, larghezzaTwips, allineamento, {}});
 }
 
 int Elenco::IndiceColonna(const QString& chiave) const

@@ -54,6 +54,8 @@ struct ColonnaElenco final {
     QString Intestazione;
     int LarghezzaTwips = 0;
     Qt::Alignment Allineamento = Qt::AlignLeft;
+    // The picture beside the header text (the sort marks "SORTED" / "UNSORTED").
+    QString IconaIntestazione;
 };
 
 // Every list of the program: columns, rows with keyed cells, and the sort state.

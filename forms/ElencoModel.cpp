@@ -75,8 +75,8 @@ QVariant ElencoModel::headerData(int sezione, Qt::Orientation orientamento, int 
         return {};
     if (ruolo == Qt::DisplayRole)
         return m_elenco.Colonne[sezione].Intestazione;
-    if (ruolo == Qt::DecorationRole && m_elenco.Ordinato() && m_elenco.ColonnaOrdinamento() == sezione)
-        return ListaImmagini::Icona(QStringLiteral("SORTED"));
+    if (ruolo == Qt::DecorationRole)
+        return ListaImmagini::Icona(m_elenco.Colonne[sezione].IconaIntestazione);
     return {};
 }
 
