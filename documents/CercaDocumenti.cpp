@@ -55,7 +55,7 @@ EsitoRicercaDocumenti CercaDocumenti(
         sessione.CodiceAzienda, sessione.Utente(), sessione.ClientiSelezionati, criteri);
     sessione.Trovati = std::make_shared<DocumentiTrovati>();
     esito.RispostaRicevuta = sessione.Servizi->Richiesta(
-        sessione.IndirizzoServer, Servizi::Documenti, richiesta, *sessione.Trovati);
+        sessione.IndirizzoServer, NomiServizi::Documenti, richiesta, *sessione.Trovati);
 
     const auto opzioni
         = OpzioniRighe(criteri.etichetta, daInviare, sessione.ModoModifica, archivio);

@@ -65,7 +65,7 @@ bool CercaNominativi(Elenco& risultati, const QString& testo, bool iniziale, Inv
     bool riuscita = false;
     if (sessione.Servizi) {
         ElencoClienti trovati;
-        riuscita = sessione.Servizi->Richiesta(sessione.IndirizzoServer, Servizi::Nominativi,
+        riuscita = sessione.Servizi->Richiesta(sessione.IndirizzoServer, NomiServizi::Nominativi,
             RichiestaCercaNominativi(sessione.CodiceAzienda, testo, iniziale), trovati);
         for (const ClientePtr& cliente : std::as_const(trovati.Clienti))
             if (cliente)

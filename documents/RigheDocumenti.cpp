@@ -50,23 +50,56 @@ bool ETipoBolla(const QString& tipo)
         || tipo == Etichette::Conferme;
 }
 
-CellaElenco Cella(const QString& chiave, const QString& testo = {})
+// Writes the number in `cifre` digits, with leading zeros.
+void Cifre(QChar* destinazione, int valore, int cifre)
 {
-    CellaElenco cella;
-    cella.Chiave = chiave;
-    cella.Testo = testo;
-    return cella;
+    for (int i = cifre - 1; i >= 0; --i, valore /= 10)
+        destinazione[i] = QChar(u'0' + valore % 10);
 }
 
-CellaElenco CellaSelezione(const QString& chiave, const FormaStampa* forma)
+// "dd/MM/yyyy" and "yyyyMMddHHmmss", written by hand: formatting through QDateTime costs more
+// than the rest of a row, and a search can bring a hundred thousand.
+QString TestoData(const QDate& giorno)
 {
-    CellaElenco cella = Cella(chiave);
+    if (!giorno.isValid())
+        return {};
+    int anno = 0;
+    int mese = 0;
+    int giornoDelMese = 0;
+    giorno.getDate(&anno, &mese, &giornoDelMese);
+    QString testo(10, u'/');
+    Cifre(testo.data(), giornoDelMese, 2);
+    Cifre(testo.data() + 3, mese, 2);
+    Cifre(testo.data() + 6, anno, 4);
+    return testo;
+}
+
+QString ChiaveOrdinamento(const QDate& giorno, const QTime& ora)
+{
+    if (!giorno.isValid())
+        return {};
+    int anno = 0;
+    int mese = 0;
+    int giornoDelMese = 0;
+    giorno.getDate(&anno, &mese, &giornoDelMese);
+    QString testo(14, u'0');
+    Cifre(testo.data(), anno, 4);
+    Cifre(testo.data() + 4, mese, 2);
+    Cifre(testo.data() + 6, giornoDelMese, 2);
+    Cifre(testo.data() + 8, ora.hour(), 2);
+    Cifre(testo.data() + 10, ora.minute(), 2);
+    Cifre(testo.data() + 12, ora.second(), 2);
+    return testo;
+}
+
+void ImpostaSelezione(CellaElenco& cella, const QString& chiave, const FormaStampa* forma)
+{
+    cella.Chiave = chiave;
     cella.Icona = I::NonSpuntata;
     if (forma) {
         cella.ToolTip = forma->Testo;
         cella.Tag = forma->Codice;
     }
-    return cella;
 }
 
 void AggiungiCelleInvio(RigaElenco& riga, const Documento& documento)
@@ -96,20 +129,21 @@ void AggiungiCelleNote(RigaElenco& riga, const Documento& documento, const Opzio
     if (!consentite)
         return;
     CellaElenco& note = riga.Celle[P::Note];
-    note = Cella(K::KNote, documento.Note);
+    note.Chiave = K::KNote;
+    note.Testo = documento.Note;
     note.ToolTip = documento.Note;
     note.Tag = documento.NomePdf;
     if (!o.ModoModifica)
         return;
     CellaElenco& modifica = riga.Celle[P::Modifica];
-    modifica = Cella(K::KModifica);
+    modifica.Chiave = K::KModifica;
     modifica.Icona = I::Modifica;
     modifica.ToolTip = u"Modifica il documento"_s;
     modifica.Tag = u"M"_s;
     if (!pdfLibero)
         return;
     CellaElenco& cancella = riga.Celle[P::Cancella];
-    cancella = Cella(K::KCancella);
+    cancella.Chiave = K::KCancella;
     cancella.Icona = I::Elimina;
     cancella.ToolTip = u"Elimina il documento"_s;
     cancella.Tag = u"E"_s;
@@ -167,8 +201,13 @@ void PreparaDocumento(Documento& documento, const SigleTipi& sigle)
 
 QString ChiaveRigaDocumento(const Documento& documento)
 {
-    QString chiave = documento.Sigla % u'|' % documento.Serie % u'|'
-        % QString::number(documento.Numero) % u'|' % QString::number(documento.Anno) % u'|';
+    return ChiaveRigaDocumento(documento, QString::number(documento.Numero));
+}
+
+QString ChiaveRigaDocumento(const Documento& documento, const QString& numero)
+{
+    QString chiave = documento.Sigla % u'|' % documento.Serie % u'|' % numero % u'|'
+        % QString::number(documento.Anno) % u'|';
     if (EPdfLibero(documento))
         chiave += documento.NomePdf % u'|';
     return chiave;
@@ -181,38 +220,47 @@ RigaElenco RigaDocumento(const Cliente& cliente, const DocumentoPtr& documento,
     if (!documento)
         return riga;
     const Documento& d = *documento;
-    riga.Chiave = ChiaveRigaDocumento(d);
+    const QString numero = QString::number(d.Numero);
+    riga.Chiave = ChiaveRigaDocumento(d, numero);
     riga.Testo = cliente.Nominativo;
     riga.Tag = documento;
+    // A search can bring a hundred thousand rows: the cells are filled in place.
     riga.Celle.resize(P::Cancella + 1);
+    CellaElenco* celle = riga.Celle.data();
 
-    riga.Celle[P::Agente]
-        = opzioni.DaInviare ? CellaIndirizzoInvio(copiaInvio) : Cella({}, d.Agente);
-    riga.Celle[P::Tipo]
-        = Cella(K::KTipo, opzioni.Etichetta == Etichette::TuttiIDocumenti ? d.Sigla : QString());
+    if (opzioni.DaInviare)
+        celle[P::Agente] = CellaIndirizzoInvio(copiaInvio);
+    else
+        celle[P::Agente].Testo = d.Agente;
+    celle[P::Tipo].Chiave = K::KTipo;
+    if (opzioni.Etichetta == Etichette::TuttiIDocumenti)
+        celle[P::Tipo].Testo = d.Sigla;
 
-    CellaElenco& numero = riga.Celle[P::Documento];
-    numero = Cella(K::KDocumento, d.Serie % u' ' % QString::number(d.Numero));
+    CellaElenco& documentoCella = celle[P::Documento];
+    documentoCella.Chiave = K::KDocumento;
+    documentoCella.Testo = d.Serie % u' ' % numero;
     if (opzioni.DaInviare && d.ConBollo && !opzioni.SenzaBollo) {
-        numero.Colore = QColor(Qt::red);
-        numero.Grassetto = true;
-        numero.Icona = I::Bollo;
-        numero.ToolTip = u"Fatture con bollo"_s;
+        documentoCella.Colore = QColor(Qt::red);
+        documentoCella.Grassetto = true;
+        documentoCella.Icona = I::Bollo;
+        documentoCella.ToolTip = u"Fatture con bollo"_s;
     }
-    riga.Celle[P::Data] = Cella(K::KData, d.Data.date().toString(u"dd/MM/yyyy"));
+    const QDate giorno = d.Data.date();
+    celle[P::Data].Chiave = K::KData;
+    celle[P::Data].Testo = TestoData(giorno);
 
     if (const auto forme = FormeDelTipo(d.DescrizioneTipo)) {
-        riga.Celle[P::Sel] = CellaSelezione(K::Radio1, &forme->Prima);
-        riga.Celle[P::Sel2] = CellaSelezione(K::Radio2, &forme->Seconda);
+        ImpostaSelezione(celle[P::Sel], K::Radio1, &forme->Prima);
+        ImpostaSelezione(celle[P::Sel2], K::Radio2, &forme->Seconda);
     } else {
-        riga.Celle[P::Sel] = CellaSelezione(K::Check, nullptr);
+        ImpostaSelezione(celle[P::Sel], K::Check, nullptr);
     }
-    riga.Celle[P::DataSort] = Cella({}, d.Data.toString(u"yyyyMMddHHmmss"));
+    celle[P::DataSort].Testo = ChiaveOrdinamento(giorno, d.Data.time());
 
-    riga.Celle[P::Bollo].Chiave = K::KBollo;
-    riga.Celle[P::Inviato].Chiave = K::KInviato;
-    riga.Celle[P::DataInvio].Chiave = K::KDataInvio;
-    riga.Celle[P::Mittente].Chiave = K::KMittente;
+    celle[P::Bollo].Chiave = K::KBollo;
+    celle[P::Inviato].Chiave = K::KInviato;
+    celle[P::DataInvio].Chiave = K::KDataInvio;
+    celle[P::Mittente].Chiave = K::KMittente;
     AggiungiCelleInvio(riga, d);
 
     if (opzioni.DaInviare && d.Stampa > u" ") {

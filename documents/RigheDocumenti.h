@@ -42,6 +42,8 @@ void PreparaDocumento(Documento& documento, const SigleTipi& sigle);
 
 // Kind, series, number and year; the PDF name as well for free-form PDF documents.
 [[nodiscard]] QString ChiaveRigaDocumento(const Documento& documento);
+// The same with the number already written.
+[[nodiscard]] QString ChiaveRigaDocumento(const Documento& documento, const QString& numero);
 
 // A row of LWDocumenti or LWDocumentiDaInviare for a prepared document. In a to-send row cell 1
 // shows the send address held by the copy of the customer, which becomes the cell's tag.

@@ -4,6 +4,7 @@
 #include "documents/Cestino.h"
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
+#include "documents/SelezioneDaInviare.h"
 #include "documents/SelezioneDocumenti.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,30 @@ TEST(LeggiDocumentiSelezionati, TakesMarksThenTheBasket)
     EXPECT_EQ(altro->StampaPDF, u"X"_s);
 
     EXPECT_EQ(LeggiDocumentiSelezionati(lista, nullptr).size(), 3);
+}
+
+TEST(LeggiDocumentiDaInviareSelezionati, TakesTickedCheckRowsWithTheirSendAddress)
+{
+    Elenco lista = ListaDiProva(
+        {{Fattura, u"01"_s, 1}, {Bolla, u"B1"_s, 2}, {Fattura, u"01"_s, 3}, {Fattura, u"01"_s, 4}},
+        true);
+    ImpostaCella(lista.Riga(0), K::Check, true);
+    ImpostaCella(lista.Riga(1), K::Radio1, true);
+    ImpostaCella(lista.Riga(3), K::Check, true);
+    // The address of row 3 was edited to an e-mail address.
+    auto copia = lista.Riga(3).Celle[1].TagCome<ClientePtr>();
+    copia->Email = u"a@b.it"_s;
+    lista.Riga(3).Celle[1].Testo = copia->Email;
+
+    const auto selezionati = LeggiDocumentiDaInviareSelezionati(lista);
+    ASSERT_EQ(selezionati.size(), 2);
+    EXPECT_EQ(selezionati[0].Chiave, lista.Riga(0).Chiave);
+    EXPECT_TRUE(selezionati[0].Dati.DaStampare);
+    EXPECT_EQ(selezionati[0].Dati.TipoInvio(), u"STAMPA"_s);
+    EXPECT_EQ(selezionati[0].Dati.Documento, DocumentoDellaRiga(lista.Riga(0)));
+    EXPECT_FALSE(selezionati[1].Dati.DaStampare);
+    EXPECT_EQ(selezionati[1].Dati.Cliente, copia);
+    EXPECT_EQ(selezionati[1].Dati.TipoInvio(), u"EMAIL"_s);
 }
 
 TEST(TogliCheckDocumenti, ClearsEverySelectionCell)
