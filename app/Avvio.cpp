@@ -24,7 +24,8 @@ void MostraMassimizzata(QWidget& finestra)
 } // namespace
 
 Avvio::Avvio(Invexo_Main& globali, DipendenzeAvvio dipendenze)
-    : m_globali(globali), m_dipendenze(std::move(dipendenze))
+    : m_globali(globali)
+    , m_dipendenze(std::move(dipendenze))
 {
 }
 
@@ -47,9 +48,9 @@ bool Avvio::Main(const QStringList& argomenti)
         LeggiNomePC(m_globali, *postazione.Ambiente, m_dipendenze.impostazioni, dialoghi);
 
     if (!LeggiParametri(m_globali, RigaComandoDaArgomenti(argomenti), m_dipendenze.impostazioni,
-                        dialoghi, m_dipendenze.leggiRegistro)) {
-        dialoghi.Messaggio(MessaggioParametriNonValidi(), PulsantiMessaggio::Ok,
-                           IconaMessaggio::Critica, {});
+            dialoghi, m_dipendenze.leggiRegistro)) {
+        dialoghi.Messaggio(
+            MessaggioParametriNonValidi(), PulsantiMessaggio::Ok, IconaMessaggio::Critica, {});
         return Termina();
     }
 
@@ -92,8 +93,8 @@ bool Avvio::Main(const QStringList& argomenti)
         m_finestra->AggiornaBarra();
     }
     if (m_globali.Ambiente)
-        m_finestra->CaricaLogo(m_globali.Ambiente->CartellaConfigurazione(u"Logo"_s),
-                               m_globali.CodiceAzienda);
+        m_finestra->CaricaLogo(
+            m_globali.Ambiente->CartellaConfigurazione(u"Logo"_s), m_globali.CodiceAzienda);
     m_finestra->ApriVistaIniziale();
     MostraMassimizzata(*m_finestra);
     return true;

@@ -21,7 +21,8 @@ bool ApriSessione(Invexo_Main& globali, Dialoghi& dialoghi)
 
     QString codice;
     QString password;
-    if (globali.Servizi->Autentica(globali.CodiceAzienda, globali.IndirizzoServer, codice, password)) {
+    if (globali.Servizi->Autentica(
+            globali.CodiceAzienda, globali.IndirizzoServer, codice, password)) {
         utente.Codice = codice;
         utente.Password = password;
         return true;
@@ -29,7 +30,7 @@ bool ApriSessione(Invexo_Main& globali, Dialoghi& dialoghi)
     // A cancelled login ends quietly; a server that cannot be reached is named.
     if (!globali.Servizi->UltimoErrore().isEmpty())
         dialoghi.Messaggio(u"Nessuna risposta da "_s + globali.IndirizzoServer,
-                           PulsantiMessaggio::Ok, IconaMessaggio::Critica, u"Autenticazione"_s);
+            PulsantiMessaggio::Ok, IconaMessaggio::Critica, u"Autenticazione"_s);
     return false;
 }
 
@@ -43,13 +44,13 @@ std::optional<QString> VerificaSessione(Invexo_Main& globali)
     const QString prima = utente.Codice;
     QString verificato = prima;
     if (!servizi.VerificaUtente(globali.CodiceAzienda, globali.IndirizzoServer, verificato,
-                                password, globali.LoginDirectory))
+            password, globali.LoginDirectory))
         return servizi.UltimoErrore();
     if (verificato != prima) {
         utente.Codice = verificato;
         password = utente.Password;
         if (!servizi.VerificaUtente(globali.CodiceAzienda, globali.IndirizzoServer, verificato,
-                                    password, globali.LoginDirectory))
+                password, globali.LoginDirectory))
             return servizi.UltimoErrore();
     }
     return std::nullopt;
@@ -62,8 +63,8 @@ std::optional<QString> CaricaArchivioSerie(Invexo_Main& globali)
     globali.ClientiSelezionati.clear();
     globali.FileDaCancellare.clear();
     const QStringList richiesta = RichiestaArchivioSerie(globali.CodiceAzienda, globali.Utente());
-    if (!globali.Servizi->Richiesta(globali.IndirizzoServer, NomiServizi::Documenti, richiesta,
-                                    *globali.Archivio))
+    if (!globali.Servizi->Richiesta(
+            globali.IndirizzoServer, NomiServizi::Documenti, richiesta, *globali.Archivio))
         return globali.Servizi->UltimoErrore();
     return std::nullopt;
 }
@@ -80,5 +81,5 @@ MittentiPredefiniti LeggiMittenti(const Impostazioni& impostazioni)
     };
     using namespace ChiaviImpostazioni;
     return {primo({&MittenteInvioDoc, &MittenteEmail, &MittenteEsenzione}),
-            primo({&NominativoMittenteInvioDoc, &MittenteFax})};
+        primo({&NominativoMittenteInvioDoc, &MittenteFax})};
 }

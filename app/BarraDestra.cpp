@@ -12,10 +12,9 @@ namespace {
 
 constexpr int AltezzaFrame = 76;
 
-const std::array<QString, 7> NomiPulsanti{u"FPicRewind"_s,          u"FPicAggiungi"_s,
-                                          u"FPicInviaSelezionati"_s, u"FPicFAXSelezionati"_s,
-                                          u"FPicStampa"_s,           u"FPicPreferenze"_s,
-                                          u"FPicRimuoviSelezionati"_s};
+const std::array<QString, 7> NomiPulsanti {u"FPicRewind"_s, u"FPicAggiungi"_s,
+    u"FPicInviaSelezionati"_s, u"FPicFAXSelezionati"_s, u"FPicStampa"_s, u"FPicPreferenze"_s,
+    u"FPicRimuoviSelezionati"_s};
 
 QToolButton* PulsanteInFrame(QFrame* frame, const QString& nome)
 {
@@ -52,7 +51,8 @@ QString DidascaliaACapo(const QString& didascalia)
 
 } // namespace
 
-BarraDestra::BarraDestra(QWidget* genitore) : QFrame(genitore)
+BarraDestra::BarraDestra(QWidget* genitore)
+    : QFrame(genitore)
 {
     setObjectName(u"FrameBarraDestra"_s);
     setFrameShape(QFrame::StyledPanel);
@@ -70,12 +70,13 @@ BarraDestra::BarraDestra(QWidget* genitore) : QFrame(genitore)
 
 void BarraDestra::Applica(const StatoBarraDestra& stato, bool schermoStretto)
 {
-    const auto imposta = [](QToolButton* pulsante, const QString& didascalia, const QString& icona) {
-        pulsante->setText(DidascaliaACapo(didascalia));
-        pulsante->setAccessibleName(didascalia);
-        pulsante->setToolTip(didascalia.trimmed());
-        pulsante->setIcon(ListaImmagini::Icona(icona));
-    };
+    const auto imposta
+        = [](QToolButton* pulsante, const QString& didascalia, const QString& icona) {
+              pulsante->setText(DidascaliaACapo(didascalia));
+              pulsante->setAccessibleName(didascalia);
+              pulsante->setToolTip(didascalia.trimmed());
+              pulsante->setIcon(ListaImmagini::Icona(icona));
+          };
     const PosizioniBarra posizioni
         = DisponiBottoniDestra(stato, AltezzaFrame * TwipsPerPixel, schermoStretto);
     const int margine = 4;

@@ -27,8 +27,8 @@ Q_SIGNALS:
     void EliminaPremuto();
 
 private:
-    std::array<QFrame*, 7> m_frame{};
-    std::array<QToolButton*, 7> m_pulsanti{};
+    std::array<QFrame*, 7> m_frame {};
+    std::array<QToolButton*, 7> m_pulsanti {};
     QFrame* m_frameElimina = nullptr;
     QToolButton* m_elimina = nullptr;
 };

@@ -12,19 +12,20 @@ const QString FaxNonRicevuti = u" Fax non ricevuti"_s;
 } // namespace
 
 StatoBarraDestra::StatoBarraDestra()
-    : Bottoni{{{true, u" Scelta iniziale"_s, u"REWIND"_s},
-               {false, u"Aggiungi all' elenco documenti selezionati"_s, u"AGGIUNGI"_s},
-               {false, InviaEmail, u"EMAIL"_s},
-               {false, u"Invio fax dei documenti selezionati"_s, u"FAX"_s},
-               {false, u"   Stampa documenti selezionati"_s, u"STAMPA"_s},
-               {false, u"Consultazione Rubriche e Esiti"_s, u"RUBRICHE"_s},
-               {false, u"Imposta da non inviare"_s, u"DISSELEZIONA"_s}}},
-      DidascaliaElimina(u"Elimina"_s), IconaElimina(u"ELIMINA"_s)
+    : Bottoni {{{true, u" Scelta iniziale"_s, u"REWIND"_s},
+        {false, u"Aggiungi all' elenco documenti selezionati"_s, u"AGGIUNGI"_s},
+        {false, InviaEmail, u"EMAIL"_s},
+        {false, u"Invio fax dei documenti selezionati"_s, u"FAX"_s},
+        {false, u"   Stampa documenti selezionati"_s, u"STAMPA"_s},
+        {false, u"Consultazione Rubriche e Esiti"_s, u"RUBRICHE"_s},
+        {false, u"Imposta da non inviare"_s, u"DISSELEZIONA"_s}}}
+    , DidascaliaElimina(u"Elimina"_s)
+    , IconaElimina(u"ELIMINA"_s)
 {
 }
 
-void MostraBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio,
-                         const QString& etichetta)
+void MostraBottoniDestra(
+    StatoBarraDestra& barra, const ArchivioSerie& archivio, const QString& etichetta)
 {
     auto& b = barra.Bottoni;
     b[StatoBarraDestra::Aggiungi].Visibile = true;
@@ -43,7 +44,8 @@ void MostraBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio,
     b[StatoBarraDestra::Preferenze].Visibile = faxDocumenti;
     if (archivio.FaxServer) {
         b[StatoBarraDestra::Fax] = {true, FaxTestiDocumenti, b[StatoBarraDestra::Fax].Icona};
-        b[StatoBarraDestra::Preferenze] = {true, FaxNonRicevuti, b[StatoBarraDestra::Preferenze].Icona};
+        b[StatoBarraDestra::Preferenze]
+            = {true, FaxNonRicevuti, b[StatoBarraDestra::Preferenze].Icona};
     }
     b[StatoBarraDestra::Rimuovi].Visibile = false;
 }
@@ -64,7 +66,7 @@ void TogliBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio)
 {
     auto& b = barra.Bottoni;
     for (int frame : {StatoBarraDestra::Aggiungi, StatoBarraDestra::Invia, StatoBarraDestra::Stampa,
-                      StatoBarraDestra::Rimuovi})
+             StatoBarraDestra::Rimuovi})
         b[frame].Visibile = false;
     b[StatoBarraDestra::Fax].Visibile = archivio.FaxServer;
     if (archivio.FaxServer)
@@ -94,8 +96,8 @@ void RipristinaBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archi
     TogliBottoniDestra(barra, archivio);
 }
 
-PosizioniBarra DisponiBottoniDestra(const StatoBarraDestra& barra, int altezzaFrameTwips,
-                                    bool schermoStretto)
+PosizioniBarra DisponiBottoniDestra(
+    const StatoBarraDestra& barra, int altezzaFrameTwips, bool schermoStretto)
 {
     const int distanza = schermoStretto ? 100 : 300;
     PosizioniBarra posizioni;

@@ -32,8 +32,8 @@ struct StatoBarraDestra final {
     QString IconaElimina;
 };
 
-void MostraBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio,
-                         const QString& etichetta);
+void MostraBottoniDestra(
+    StatoBarraDestra& barra, const ArchivioSerie& archivio, const QString& etichetta);
 void MostraBottoniDestraDaInviare(StatoBarraDestra& barra, const ArchivioSerie& archivio);
 void TogliBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio);
 void RipristinaBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archivio);
@@ -41,8 +41,8 @@ void RipristinaBottoniDestra(StatoBarraDestra& barra, const ArchivioSerie& archi
 // Top of each frame of the bar, in twips from the bar's top; -1 for a hidden frame.
 // Index 7 is the "Elimina" frame, which comes right under frame 0.
 struct PosizioniBarra final {
-    std::array<int, 7> Frame{};
+    std::array<int, 7> Frame {};
     int Elimina = -1;
 };
-[[nodiscard]] PosizioniBarra DisponiBottoniDestra(const StatoBarraDestra& barra,
-                                                  int altezzaFrameTwips, bool schermoStretto);
+[[nodiscard]] PosizioniBarra DisponiBottoniDestra(
+    const StatoBarraDestra& barra, int altezzaFrameTwips, bool schermoStretto);

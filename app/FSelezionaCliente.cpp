@@ -38,10 +38,14 @@ void ImpostaData(const ComboData& data, const QDate& giorno)
 
 } // namespace
 
-FSelezionaCliente::FSelezionaCliente(Invexo_Main& globali, Dialoghi& dialoghi,
-                                     const Orologio& orologio, QWidget* genitore)
-    : QWidget(genitore), m_globali(globali), m_dialoghi(dialoghi), m_orologio(orologio),
-      m_pannelli(std::make_unique<PannelliPrincipali>(this)), m_barraWidget(new BarraDestra(this))
+FSelezionaCliente::FSelezionaCliente(
+    Invexo_Main& globali, Dialoghi& dialoghi, const Orologio& orologio, QWidget* genitore)
+    : QWidget(genitore)
+    , m_globali(globali)
+    , m_dialoghi(dialoghi)
+    , m_orologio(orologio)
+    , m_pannelli(std::make_unique<PannelliPrincipali>(this))
+    , m_barraWidget(new BarraDestra(this))
 {
     setObjectName(u"FSelezionaCliente"_s);
     setWindowTitle(u" Tramavento Invexo"_s);
@@ -174,7 +178,7 @@ void FSelezionaCliente::CollegaCombi()
     connect(p.FCTipoDoc, &QComboBox::activated, this, [this] { FCTipoDoc_Click(); });
     connect(p.RicCTipoDoc, &QComboBox::activated, this, [this] { RicCTipoDoc_Click(); });
     connect(p.RicCTipoDocDaInviare, &QComboBox::activated, this,
-            [this] { RicCTipoDocDaInviare_Click(); });
+        [this] { RicCTipoDocDaInviare_Click(); });
     connect(p.RicCPrivacy, &QComboBox::activated, this, [this] { MostraPrivacy(); });
     connect(p.FCTipoDocExport, &QComboBox::activated, this, [this] { MostraExport(); });
 }
@@ -253,7 +257,7 @@ void FSelezionaCliente::CaricaSerie(const QString& etichetta)
         if (voce.Serie.isEmpty())
             continue;
         const bool delTipo = credemtel ? (voce.TipoDocumento == Etichette::FattureEmesse
-                                          || voce.TipoDocumento == Etichette::NoteDiCreditoEmesse)
+                                 || voce.TipoDocumento == Etichette::NoteDiCreditoEmesse)
                                        : voce.TipoDocumento == etichetta;
         if (delTipo)
             serie->addItem(voce.Serie + u" "_s + voce.DescrizioneSerie);
@@ -264,8 +268,8 @@ void FSelezionaCliente::MostraSoloPannello(QFrame* pannello)
 {
     auto& p = *m_pannelli;
     for (QFrame* frame : {p.FrameSelezionaCliente, p.FrameRicercaDocumenti,
-                          p.FrameRicercaDocumentiDaInviare, p.FramePrivacy, p.FrameExport,
-                          p.FrameEsenzione, p.FrameElCliFor, p.FrameDocumentiDaInviare})
+             p.FrameRicercaDocumentiDaInviare, p.FramePrivacy, p.FrameExport, p.FrameEsenzione,
+             p.FrameElCliFor, p.FrameDocumentiDaInviare})
         frame->setVisible(frame == pannello);
 }
 
@@ -373,7 +377,7 @@ void FSelezionaCliente::FPicRewind_Click()
 {
     auto& p = *m_pannelli;
     for (QFrame* frame : {p.FrameInviaDocumenti, p.FrameNomSel, p.FrameEsenzione, p.FrameElCliFor,
-                          p.FrameExport, p.FramePrivacy, p.FrameDocumenti, p.FrameDocumentiDaInviare})
+             p.FrameExport, p.FramePrivacy, p.FrameDocumenti, p.FrameDocumentiDaInviare})
         frame->hide();
     m_barra.EliminaVisibile = false;
     const ArchivioSerie& archivio = m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto;
@@ -424,12 +428,12 @@ void FSelezionaCliente::Resize()
 
     p.FrameTop->setGeometry(0, 0, larghezza, AltezzaBanda);
     const int sinistraBarra = larghezza - BarraDestra::Larghezza;
-    m_barraWidget->setGeometry(sinistraBarra, AltezzaBanda, BarraDestra::Larghezza,
-                               altezza - AltezzaBanda);
+    m_barraWidget->setGeometry(
+        sinistraBarra, AltezzaBanda, BarraDestra::Larghezza, altezza - AltezzaBanda);
     AggiornaBarra();
     const QSize logo = p.PLogo->sizeHint();
     p.PLogo->setGeometry((sinistraBarra - logo.width()) / 2, (AltezzaBanda - logo.height()) / 2,
-                         logo.width(), logo.height());
+        logo.width(), logo.height());
 
     // Side panels stand left of the bar, one under the other.
     int destraContenuto = sinistraBarra - spazio;
@@ -447,8 +451,8 @@ void FSelezionaCliente::Resize()
         for (QFrame* laterale : {p.FrameNomSel, p.FrameInviaDocumenti}) {
             if (laterale->isHidden())
                 continue;
-            laterale->setGeometry(destraContenuto + spazio, altoLaterale, larghezzaLaterali,
-                                  altezzaLaterale);
+            laterale->setGeometry(
+                destraContenuto + spazio, altoLaterale, larghezzaLaterali, altezzaLaterale);
             altoLaterale += altezzaLaterale + spazio;
         }
     }
@@ -460,15 +464,15 @@ void FSelezionaCliente::Resize()
             continue;
         const QSize misura = pannello->sizeHint();
         const int larghezzaPannello = std::min(misura.width(), destraContenuto - spazio);
-        pannello->setGeometry((destraContenuto - larghezzaPannello) / 2, alto, larghezzaPannello,
-                              misura.height());
+        pannello->setGeometry(
+            (destraContenuto - larghezzaPannello) / 2, alto, larghezzaPannello, misura.height());
         alto += misura.height() + spazio;
     }
     for (QFrame* lista : {p.FrameDocumenti, p.FrameDocumentiDaInviare}) {
         if (lista->isHidden())
             continue;
         lista->setGeometry(spazio, alto, std::max(0, destraContenuto - spazio),
-                           std::max(80, altezza - alto - spazio));
+            std::max(80, altezza - alto - spazio));
     }
 }
 
@@ -483,8 +487,8 @@ void FSelezionaCliente::closeEvent(QCloseEvent* evento)
     // Only the user's close box is subject to the debug and shell rules.
     if (!m_chiusuraDaCodice) {
         if (m_globali.ModoDebug) {
-            m_dialoghi.Avviso(u"DEBUG MODE - Il programma viene chiuso!"_s,
-                              IconaMessaggio::Informazione);
+            m_dialoghi.Avviso(
+                u"DEBUG MODE - Il programma viene chiuso!"_s, IconaMessaggio::Informazione);
         } else if (m_globali.ModoShell) {
             hide();
             evento->ignore();

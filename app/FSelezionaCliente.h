@@ -32,7 +32,7 @@ class FSelezionaCliente final : public QWidget {
     Q_OBJECT
 public:
     FSelezionaCliente(Invexo_Main& globali, Dialoghi& dialoghi, const Orologio& orologio,
-                      QWidget* genitore = nullptr);
+        QWidget* genitore = nullptr);
     ~FSelezionaCliente() override;
 
     // The load steps of the window.

@@ -39,6 +39,11 @@ inline const Impostazione NumeroCafElenchi {
     QStringLiteral("ELENCOCLIFOR"), QStringLiteral("CODCAFCOM"), {}};
 inline const Impostazione ProgrammaDisegno {{}, QStringLiteral("SDRAW"), {}};
 inline const Impostazione ProgrammaPdf2Word {{}, QStringLiteral("PDF2WORD"), {}};
+// The name and password the program binds to the contacts directory with.
+inline const Impostazione NomeBindLdap {
+    QStringLiteral("LDAP"), QStringLiteral("NomeBind"), QStringLiteral("cn=manager,o=internet")};
+inline const Impostazione PasswordBindLdap {
+    QStringLiteral("LDAP"), QStringLiteral("PasswordBind"), QStringLiteral("krovelbin")};
 } // namespace ChiaviImpostazioni
 
 // The per-user settings store: QSettings("Quorvanel s.r.l.", "Invexo") in INI format, or an INI

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CLdapUtil;
 class Dialoghi;
 
 // The session globals of the program. One object lives for the whole run; every rule that
@@ -43,6 +44,8 @@ struct Invexo_Main final {
     bool ModoAnnotazione = false;
     QString UtentePdfDraw;
     QString LoginDirectory;
+    // The shared directory connection: empty until first use, dropped on a change of view.
+    std::shared_ptr<CLdapUtil> ConnessioneLdap;
 
     // The user id of the session, or empty.
     [[nodiscard]] QString Utente() const

@@ -6,7 +6,10 @@
 
 using namespace Qt::StringLiterals;
 
-IstanzaUnica::IstanzaUnica(QObject* genitore) : QObject(genitore) {}
+IstanzaUnica::IstanzaUnica(QObject* genitore)
+    : QObject(genitore)
+{
+}
 
 IstanzaUnica::~IstanzaUnica() = default;
 

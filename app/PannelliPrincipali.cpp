@@ -18,8 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList Mesi{u"gen"_s, u"feb"_s, u"mar"_s, u"apr"_s, u"mag"_s, u"giu"_s,
-                       u"lug"_s, u"ago"_s, u"set"_s, u"ott"_s, u"nov"_s, u"dic"_s};
+const QStringList Mesi {u"gen"_s, u"feb"_s, u"mar"_s, u"apr"_s, u"mag"_s, u"giu"_s, u"lug"_s,
+    u"ago"_s, u"set"_s, u"ott"_s, u"nov"_s, u"dic"_s};
 
 template <typename T> T* Nominato(T* controllo, const QString& nome)
 {
@@ -62,8 +62,8 @@ QToolButton* Cerca(QWidget* genitore, const QString& nome)
 }
 
 // "Periodo da" / "a" with day, month and year combos; the names carry the index.
-QHBoxLayout* RigaPeriodo(QWidget* genitore, const QString& suffisso, ComboData* da, ComboData* a,
-                         int indiceDa)
+QHBoxLayout* RigaPeriodo(
+    QWidget* genitore, const QString& suffisso, ComboData* da, ComboData* a, int indiceDa)
 {
     auto* riga = new QHBoxLayout;
     const auto riempi = [&](ComboData* data, int indice, const QString& etichetta) {
@@ -92,8 +92,8 @@ ElencoView* Lista(QWidget* genitore, Elenco& elenco, const QString& nome)
     return lista;
 }
 
-QList<QRadioButton*> Opzioni(QWidget* genitore, QVBoxLayout* layout, const QString& nome,
-                             const QStringList& testi)
+QList<QRadioButton*> Opzioni(
+    QWidget* genitore, QVBoxLayout* layout, const QString& nome, const QStringList& testi)
 {
     QList<QRadioButton*> opzioni;
     for (int i = 0; i < testi.size(); ++i) {
@@ -105,8 +105,8 @@ QList<QRadioButton*> Opzioni(QWidget* genitore, QVBoxLayout* layout, const QStri
 }
 
 // The sender's e-mail and name of a sending panel.
-QGridLayout* RigheMittente(QWidget* genitore, const QString& suffisso, QLineEdit** email,
-                           QLineEdit** nome)
+QGridLayout* RigheMittente(
+    QWidget* genitore, const QString& suffisso, QLineEdit** email, QLineEdit** nome)
 {
     auto* griglia = new QGridLayout;
     griglia->addWidget(new QLabel(u"E-mail mittente"_s, genitore), 0, 0);
@@ -128,7 +128,8 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     PLogo->setAlignment(Qt::AlignCenter);
 
     // Customer selection: customer search, type, series, period, number and year.
-    FrameSelezionaCliente = Pannello(finestra, u"FrameSelezionaCliente"_s, u"Selezione documenti"_s);
+    FrameSelezionaCliente
+        = Pannello(finestra, u"FrameSelezionaCliente"_s, u"Selezione documenti"_s);
     auto* griglia = new QGridLayout;
     auto* sc = FrameSelezionaCliente;
     griglia->addWidget(new QLabel(u"Cliente"_s, sc), 0, 0);
@@ -175,13 +176,13 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     FCPeriodo[2].Anno->hide();
     sc->show();
 
-    FrameRicercaDocumenti = Pannello(finestra, u"FrameRicercaDocumenti"_s, u"Documenti da visionare"_s);
+    FrameRicercaDocumenti
+        = Pannello(finestra, u"FrameRicercaDocumenti"_s, u"Documenti da visionare"_s);
     auto* layoutRd = qobject_cast<QVBoxLayout*>(FrameRicercaDocumenti->layout());
     RicCTipoDoc = Combo(FrameRicercaDocumenti, u"RicCTipoDoc"_s, 320);
     layoutRd->addWidget(RicCTipoDoc);
     optDaVisionare = Opzioni(FrameRicercaDocumenti, layoutRd, u"optDaVisionare"_s,
-                             {u"Tutti i documenti"_s, u"Fatture e NC"_s, u"Conferme"_s,
-                              u"Bolle e packing list"_s});
+        {u"Tutti i documenti"_s, u"Fatture e NC"_s, u"Conferme"_s, u"Bolle e packing list"_s});
     FPicRicercaTipoDoc = Cerca(FrameRicercaDocumenti, u"FPicRicercaTipoDoc"_s);
     layoutRd->addWidget(FPicRicercaTipoDoc, 0, Qt::AlignRight);
 
@@ -191,46 +192,46 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     RicCTipoDocDaInviare = Combo(FrameRicercaDocumentiDaInviare, u"RicCTipoDocDaInviare"_s, 320);
     layoutRi->addWidget(RicCTipoDocDaInviare);
     optDaInviare = Opzioni(FrameRicercaDocumentiDaInviare, layoutRi, u"optDaInviare"_s,
-                           {u"Fatture/Conferme"_s, u"Fatture"_s, u"Conferme"_s, u"Bolle"_s,
-                            u"Note di credito"_s, u"Bolle/Fatture"_s});
+        {u"Fatture/Conferme"_s, u"Fatture"_s, u"Conferme"_s, u"Bolle"_s, u"Note di credito"_s,
+            u"Bolle/Fatture"_s});
     FPicRicercaDocumentoDaInviare
         = Cerca(FrameRicercaDocumentiDaInviare, u"FPicRicercaDocumentoDaInviare"_s);
     layoutRi->addLayout(RigheMittente(FrameRicercaDocumentiDaInviare, u"DaInviare"_s,
-                                      &EmailTxtMittenteDaInviare, &FaxTxtMittenteDaInviare));
+        &EmailTxtMittenteDaInviare, &FaxTxtMittenteDaInviare));
     layoutRi->addWidget(FPicRicercaDocumentoDaInviare, 0, Qt::AlignRight);
 
     FramePrivacy = Pannello(finestra, u"FramePrivacy"_s, u"Informative privacy"_s);
     auto* layoutPr = qobject_cast<QVBoxLayout*>(FramePrivacy->layout());
     RicCPrivacy = Combo(FramePrivacy, u"RicCPrivacy"_s, 320);
     layoutPr->addWidget(RicCPrivacy);
-    layoutPr->addLayout(RigaPeriodo(FramePrivacy, u"Privacy"_s, &FCPeriodoPrivacy[0],
-                                    &FCPeriodoPrivacy[1], 1));
-    layoutPr->addLayout(RigheMittente(FramePrivacy, u"Privacy"_s, &EmailTxtMittentePrivacy,
-                                      &FaxTxtMittentePrivacy));
+    layoutPr->addLayout(
+        RigaPeriodo(FramePrivacy, u"Privacy"_s, &FCPeriodoPrivacy[0], &FCPeriodoPrivacy[1], 1));
+    layoutPr->addLayout(RigheMittente(
+        FramePrivacy, u"Privacy"_s, &EmailTxtMittentePrivacy, &FaxTxtMittentePrivacy));
 
     FrameExport = Pannello(finestra, u"FrameExport"_s, u"Export manager"_s);
     auto* layoutEx = qobject_cast<QVBoxLayout*>(FrameExport->layout());
     FCTipoDocExport = Combo(FrameExport, u"FCTipoDocExport"_s, 320);
     layoutEx->addWidget(FCTipoDocExport);
-    layoutEx->addLayout(RigaPeriodo(FrameExport, u"Export"_s, &FCPeriodoExport[0],
-                                    &FCPeriodoExport[1], 1));
+    layoutEx->addLayout(
+        RigaPeriodo(FrameExport, u"Export"_s, &FCPeriodoExport[0], &FCPeriodoExport[1], 1));
 
-    FrameEsenzione = Pannello(finestra, u"FrameEsenzione"_s,
-                              u"Invio telematico dichiarazioni di intento ricevute"_s);
+    FrameEsenzione = Pannello(
+        finestra, u"FrameEsenzione"_s, u"Invio telematico dichiarazioni di intento ricevute"_s);
     auto* rigaEs = new QHBoxLayout;
     rigaEs->addWidget(new QLabel(u" Periodo di elaborazione"_s, FrameEsenzione));
     FCPeriodoMMEsenzione = Combo(FrameEsenzione, u"FCPeriodoMMEsenzione"_s, 110);
-    FCPeriodoMMEsenzione->addItems({u"gennaio"_s, u"febbraio"_s, u"marzo"_s, u"aprile"_s,
-                                    u"maggio"_s, u"giugno"_s, u"luglio"_s, u"agosto"_s,
-                                    u"settembre"_s, u"ottobre"_s, u"novembre"_s, u"dicembre"_s});
+    FCPeriodoMMEsenzione->addItems(
+        {u"gennaio"_s, u"febbraio"_s, u"marzo"_s, u"aprile"_s, u"maggio"_s, u"giugno"_s,
+            u"luglio"_s, u"agosto"_s, u"settembre"_s, u"ottobre"_s, u"novembre"_s, u"dicembre"_s});
     FCPeriodoAAEsenzione = Combo(FrameEsenzione, u"FCPeriodoAAEsenzione"_s, 70);
     rigaEs->addWidget(FCPeriodoMMEsenzione);
     rigaEs->addWidget(FCPeriodoAAEsenzione);
     rigaEs->addStretch();
     qobject_cast<QVBoxLayout*>(FrameEsenzione->layout())->addLayout(rigaEs);
 
-    FrameElCliFor = Pannello(finestra, u"FrameElCliFor"_s,
-                             u"Invio telematico elenco Clienti e Fornitori"_s);
+    FrameElCliFor
+        = Pannello(finestra, u"FrameElCliFor"_s, u"Invio telematico elenco Clienti e Fornitori"_s);
     auto* rigaEl = new QHBoxLayout;
     rigaEl->addWidget(new QLabel(u" Periodo di elaborazione"_s, FrameElCliFor));
     FCPeriodoAAElCliFor = Combo(FrameElCliFor, u"FCPeriodoAAElCliFor"_s, 70);
@@ -242,7 +243,8 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     LWDocumenti = Lista(FrameDocumenti, Documenti, u"LWDocumenti"_s);
     FrameDocumenti->layout()->addWidget(LWDocumenti);
     FrameDocumentiDaInviare = Pannello(finestra, u"FrameDocumentiDaInviare"_s, QString());
-    LWDocumentiDaInviare = Lista(FrameDocumentiDaInviare, DocumentiDaInviare, u"LWDocumentiDaInviare"_s);
+    LWDocumentiDaInviare
+        = Lista(FrameDocumentiDaInviare, DocumentiDaInviare, u"LWDocumentiDaInviare"_s);
     FrameDocumentiDaInviare->layout()->addWidget(LWDocumentiDaInviare);
 
     FrameNomSel = Pannello(finestra, u"FrameNomSel"_s, QString());
@@ -252,8 +254,8 @@ PannelliPrincipali::PannelliPrincipali(QWidget* finestra)
     FrameNomSel->layout()->addWidget(LWNomSel);
 
     FrameInviaDocumenti = Pannello(finestra, u"FrameInviaDocumenti"_s, QString());
-    TitoloInviaDocSel
-        = Nominato(new QLabel(u"Documenti selezionati"_s, FrameInviaDocumenti), u"LblInviaDocSel"_s);
+    TitoloInviaDocSel = Nominato(
+        new QLabel(u"Documenti selezionati"_s, FrameInviaDocumenti), u"LblInviaDocSel"_s);
     FrameInviaDocumenti->layout()->addWidget(TitoloInviaDocSel);
     LWInviaDocSel = Lista(FrameInviaDocumenti, InviaDocSel, u"LWInviaDocSel"_s);
     LWInviaDocSel->ImpostaCaselle(true);
@@ -272,15 +274,13 @@ std::array<QComboBox*, 5> PannelliPrincipali::CombiTipo() const
 
 QList<QComboBox*> PannelliPrincipali::CombiAnno() const
 {
-    return {FCPeriodo[0].Anno,        FCPeriodo[1].Anno,        FCPeriodo[2].Anno,
-            FAnno,                    FCPeriodoPrivacy[0].Anno, FCPeriodoPrivacy[1].Anno,
-            FCPeriodoAAEsenzione,     FCPeriodoAAElCliFor,      FCPeriodoExport[0].Anno,
-            FCPeriodoExport[1].Anno};
+    return {FCPeriodo[0].Anno, FCPeriodo[1].Anno, FCPeriodo[2].Anno, FAnno,
+        FCPeriodoPrivacy[0].Anno, FCPeriodoPrivacy[1].Anno, FCPeriodoAAEsenzione,
+        FCPeriodoAAElCliFor, FCPeriodoExport[0].Anno, FCPeriodoExport[1].Anno};
 }
 
 QList<QFrame*> PannelliPrincipali::PannelliRicerca() const
 {
     return {FrameSelezionaCliente, FrameRicercaDocumenti, FrameRicercaDocumentiDaInviare,
-            FramePrivacy,          FrameExport,           FrameEsenzione,
-            FrameElCliFor};
+        FramePrivacy, FrameExport, FrameEsenzione, FrameElCliFor};
 }

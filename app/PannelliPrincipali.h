@@ -47,7 +47,7 @@ struct PannelliPrincipali final {
     QLineEdit* FSerie = nullptr;
     QLineEdit* FNumero = nullptr;
     QComboBox* FAnno = nullptr;
-    std::array<ComboData, 3> FCPeriodo{};
+    std::array<ComboData, 3> FCPeriodo {};
     QToolButton* FPicRicercaDocumento = nullptr;
 
     QFrame* FrameRicercaDocumenti = nullptr;
@@ -64,13 +64,13 @@ struct PannelliPrincipali final {
 
     QFrame* FramePrivacy = nullptr;
     QComboBox* RicCPrivacy = nullptr;
-    std::array<ComboData, 2> FCPeriodoPrivacy{};
+    std::array<ComboData, 2> FCPeriodoPrivacy {};
     QLineEdit* EmailTxtMittentePrivacy = nullptr;
     QLineEdit* FaxTxtMittentePrivacy = nullptr;
 
     QFrame* FrameExport = nullptr;
     QComboBox* FCTipoDocExport = nullptr;
-    std::array<ComboData, 2> FCPeriodoExport{};
+    std::array<ComboData, 2> FCPeriodoExport {};
 
     QFrame* FrameEsenzione = nullptr;
     QComboBox* FCPeriodoMMEsenzione = nullptr;

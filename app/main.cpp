@@ -33,16 +33,16 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     DialoghiQt dialoghi;
-    const QString cartellaBase = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString cartellaBase
+        = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(cartellaBase);
 
     Invexo_Main globali;
-    DipendenzeAvvio dipendenze{dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(),
-                               [&dialoghi, &cartellaBase](const QString& indirizzo) {
-                                   const auto libreria
-                                       = CreaLibreria(indirizzo, dialoghi, cartellaBase);
-                                   return libreria ? *libreria : LibreriaOrbeni{};
-                               }};
+    DipendenzeAvvio dipendenze {dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(),
+        [&dialoghi, &cartellaBase](const QString& indirizzo) {
+            const auto libreria = CreaLibreria(indirizzo, dialoghi, cartellaBase);
+            return libreria ? *libreria : LibreriaOrbeni {};
+        }};
     dipendenze.installaViste = [&globali, &dialoghi](FSelezionaCliente& finestra) {
         dialoghi.ImpostaGenitore(&finestra);
         InstallaViste(finestra, globali, dialoghi);
@@ -52,6 +52,6 @@ int main(int argc, char** argv)
         return 0;
     // The program ends once the main window has unloaded.
     QObject::connect(avvio.FinestraPrincipale(), &FSelezionaCliente::Scaricata, &applicazione,
-                     &QApplication::quit, Qt::QueuedConnection);
+        &QApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();
 }

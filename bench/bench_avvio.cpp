@@ -21,20 +21,18 @@ void AvvioFinoAllaFinestra(benchmark::State& stato)
     impostazioni.Scrivi(ChiaviImpostazioni::ClientPosta, u"Mozilla Thunderbird"_s);
     impostazioni.Scrivi(ChiaviImpostazioni::NomeComputer, u"PC001"_s);
     DialoghiScriptati dialoghi;
-    const QStringList argomenti{u"invexo"_s, u"-H"_s, u"local:"_s + radice, u"-C"_s, u"01"_s,
-                                u"-USERID"_s, u"demo"_s};
+    const QStringList argomenti {
+        u"invexo"_s, u"-H"_s, u"local:"_s + radice, u"-C"_s, u"01"_s, u"-USERID"_s, u"demo"_s};
     const auto avvia = [&] {
         Invexo_Main globali;
-        Avvio avvio(globali, DipendenzeAvvio{dialoghi, impostazioni, OrologioPredefinito(),
-                                             [&](const QString& indirizzo) {
-                                                 const auto libreria = CreaLibreria(
-                                                     indirizzo, dialoghi, cartella.path());
-                                                 return libreria ? *libreria : LibreriaOrbeni{};
-                                             },
-                                             [](RadiceRegistro, const QString&, const QString&) {
-                                                 return ValoreRegistro{};
-                                             },
-                                             [](int) {}});
+        Avvio avvio(globali,
+            DipendenzeAvvio {dialoghi, impostazioni, OrologioPredefinito(),
+                [&](const QString& indirizzo) {
+                    const auto libreria = CreaLibreria(indirizzo, dialoghi, cartella.path());
+                    return libreria ? *libreria : LibreriaOrbeni {};
+                },
+                [](RadiceRegistro, const QString&, const QString&) { return ValoreRegistro {}; },
+                [](int) {}});
         const bool aperta = avvio.Main(argomenti);
         QApplication::processEvents();
         if (avvio.FinestraPrincipale())

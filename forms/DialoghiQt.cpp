@@ -40,12 +40,12 @@ QMessageBox::StandardButtons PulsantiQt(PulsantiMessaggio pulsanti)
 
 } // namespace
 
-Risposta DialoghiQt::Messaggio(const QString& testo, PulsantiMessaggio pulsanti,
-                               IconaMessaggio icona, const QString& titolo)
+Risposta DialoghiQt::Messaggio(
+    const QString& testo, PulsantiMessaggio pulsanti, IconaMessaggio icona, const QString& titolo)
 {
     // An empty title shows the program's name, as message boxes do.
     QMessageBox box(IconaQt(icona), titolo.isEmpty() ? u"Invexo"_s : titolo, testo,
-                    PulsantiQt(pulsanti), m_genitore);
+        PulsantiQt(pulsanti), m_genitore);
     switch (box.exec()) {
     case QMessageBox::Yes: return Risposta::Si;
     case QMessageBox::No: return Risposta::No;
@@ -58,13 +58,12 @@ QString DialoghiQt::Input(const QString& domanda, const QString& titolo, const Q
 {
     bool ok = false;
     const QString testo = QInputDialog::getText(m_genitore, titolo.isEmpty() ? u"Invexo"_s : titolo,
-                                                domanda, QLineEdit::Normal, proposta, &ok);
+        domanda, QLineEdit::Normal, proposta, &ok);
     return ok ? testo : QString();
 }
 
-std::optional<Credenziali> DialoghiQt::ChiediCredenziali(const QString& azienda,
-                                                         const QString& host,
-                                                         const QString& avviso)
+std::optional<Credenziali> DialoghiQt::ChiediCredenziali(
+    const QString& azienda, const QString& host, const QString& avviso)
 {
     QDialog dialogo(m_genitore);
     dialogo.setObjectName(u"FormLogin"_s);
@@ -84,13 +83,14 @@ std::optional<Credenziali> DialoghiQt::ChiediCredenziali(const QString& azienda,
     password->setEchoMode(QLineEdit::Password);
     layout->addRow(u"Utente"_s, utente);
     layout->addRow(u"Password"_s, password);
-    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+    auto* pulsanti
+        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
     layout->addRow(pulsanti);
     QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
-    return Credenziali{utente->text(), password->text()};
+    return Credenziali {utente->text(), password->text()};
 }
 
 QString DialoghiQt::ApriFile(const QString& titolo, const QString& filtro, const QString& cartella)

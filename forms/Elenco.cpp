@@ -29,8 +29,8 @@ QString RigaElenco::TestoColonna(int colonna) const
     return colonna < Celle.size() ? Celle[colonna].Testo : QString();
 }
 
-void Elenco::AggiungiColonna(const QString& chiave, const QString& intestazione,
-                             int larghezzaTwips, Qt::Alignment allineamento)
+void Elenco::AggiungiColonna(const QString& chiave, const QString& intestazione, int larghezzaTwips,
+    Qt::Alignment allineamento)
 {
     Colonne.append({chiave, intestazione, larghezzaTwips, allineamento, {}});
 }
@@ -83,11 +83,11 @@ void Elenco::Ordina(int colonna, bool discendente)
     m_discendente = discendente;
     // A report list compares the texts without regard to case; equal texts keep their order.
     std::stable_sort(m_righe.begin(), m_righe.end(),
-                     [colonna, discendente](const RigaElenco& a, const RigaElenco& b) {
-                         const int confronto = QString::compare(
-                             a.TestoColonna(colonna), b.TestoColonna(colonna), Qt::CaseInsensitive);
-                         return discendente ? confronto > 0 : confronto < 0;
-                     });
+        [colonna, discendente](const RigaElenco& a, const RigaElenco& b) {
+            const int confronto = QString::compare(
+                a.TestoColonna(colonna), b.TestoColonna(colonna), Qt::CaseInsensitive);
+            return discendente ? confronto > 0 : confronto < 0;
+        });
     RicostruisciIndice();
 }
 

@@ -23,7 +23,7 @@ struct CellaElenco final {
     template <typename T> [[nodiscard]] T TagCome() const
     {
         const T* valore = std::any_cast<T>(&Tag);
-        return valore ? *valore : T{};
+        return valore ? *valore : T {};
     }
 };
 
@@ -45,7 +45,7 @@ struct RigaElenco final {
     template <typename T> [[nodiscard]] T TagCome() const
     {
         const T* valore = std::any_cast<T>(&Tag);
-        return valore ? *valore : T{};
+        return valore ? *valore : T {};
     }
 };
 
@@ -65,7 +65,7 @@ public:
     QList<ColonnaElenco> Colonne;
 
     void AggiungiColonna(const QString& chiave, const QString& intestazione, int larghezzaTwips,
-                         Qt::Alignment allineamento = Qt::AlignLeft);
+        Qt::Alignment allineamento = Qt::AlignLeft);
     [[nodiscard]] int IndiceColonna(const QString& chiave) const;
 
     // Adds a row; false when its key is already taken (an empty key is never taken).
@@ -89,7 +89,10 @@ public:
     // Tells the views that rows or cells changed; call it once after a batch of changes.
     void Cambiato() const;
     // The view that shows the list registers here; the list does not own it.
-    void ImpostaOsservatore(std::function<void()> osservatore) { m_osservatore = std::move(osservatore); }
+    void ImpostaOsservatore(std::function<void()> osservatore)
+    {
+        m_osservatore = std::move(osservatore);
+    }
 
 private:
     void RicostruisciIndice();

@@ -6,7 +6,8 @@
 #include <QFont>
 
 ElencoModel::ElencoModel(Elenco& elenco, QObject* genitore)
-    : QAbstractTableModel(genitore), m_elenco(elenco)
+    : QAbstractTableModel(genitore)
+    , m_elenco(elenco)
 {
     m_elenco.ImpostaOsservatore([this] { Ricarica(); });
 }
@@ -42,7 +43,8 @@ QVariant ElencoModel::data(const QModelIndex& indice, int ruolo) const
         switch (ruolo) {
         case Qt::DisplayRole: return riga.Testo;
         case Qt::DecorationRole: return ListaImmagini::Icona(riga.Icona);
-        case Qt::ForegroundRole: return riga.Colore.isValid() ? QVariant(QBrush(riga.Colore)) : QVariant();
+        case Qt::ForegroundRole:
+            return riga.Colore.isValid() ? QVariant(QBrush(riga.Colore)) : QVariant();
         case Qt::CheckStateRole:
             return m_caselle ? QVariant(riga.Spuntata ? Qt::Checked : Qt::Unchecked) : QVariant();
         default: return {};
@@ -55,7 +57,8 @@ QVariant ElencoModel::data(const QModelIndex& indice, int ruolo) const
     case Qt::DisplayRole: return cella.Testo;
     case Qt::DecorationRole: return ListaImmagini::Icona(cella.Icona);
     case Qt::ToolTipRole: return cella.ToolTip.isEmpty() ? QVariant() : QVariant(cella.ToolTip);
-    case Qt::ForegroundRole: return cella.Colore.isValid() ? QVariant(QBrush(cella.Colore)) : QVariant();
+    case Qt::ForegroundRole:
+        return cella.Colore.isValid() ? QVariant(QBrush(cella.Colore)) : QVariant();
     case Qt::FontRole: {
         if (!cella.Grassetto)
             return {};

@@ -2,7 +2,9 @@
 
 #include <QHeaderView>
 
-ElencoView::ElencoView(Elenco& elenco, QWidget* genitore) : QTreeView(genitore), m_modello(elenco)
+ElencoView::ElencoView(Elenco& elenco, QWidget* genitore)
+    : QTreeView(genitore)
+    , m_modello(elenco)
 {
     setModel(&m_modello);
     setRootIsDecorated(false);
@@ -14,9 +16,9 @@ ElencoView::ElencoView(Elenco& elenco, QWidget* genitore) : QTreeView(genitore),
     header()->setStretchLastSection(false);
     connect(header(), &QHeaderView::sectionClicked, this, &ElencoView::IntestazioneCliccata);
     connect(this, &QTreeView::clicked, this,
-            [this](const QModelIndex& indice) { Q_EMIT CellaPremuta(indice.row(), indice.column()); });
+        [this](const QModelIndex& indice) { Q_EMIT CellaPremuta(indice.row(), indice.column()); });
     connect(this, &QTreeView::doubleClicked, this,
-            [this](const QModelIndex& indice) { Q_EMIT RigaDoppioClic(indice.row()); });
+        [this](const QModelIndex& indice) { Q_EMIT RigaDoppioClic(indice.row()); });
     connect(&m_modello, &QAbstractItemModel::modelReset, this, &ElencoView::ApplicaColonne);
     ApplicaColonne();
 }
@@ -37,5 +39,5 @@ std::optional<CellaCliccata> ElencoView::CellaInPunto(const QPoint& punto) const
     const QModelIndex indice = indexAt(punto);
     if (!indice.isValid())
         return std::nullopt;
-    return CellaCliccata{indice.row(), indice.column()};
+    return CellaCliccata {indice.row(), indice.column()};
 }

@@ -7,8 +7,8 @@
 using namespace Qt::StringLiterals;
 
 FormGenericSplash::FormGenericSplash(QWidget* genitore)
-    : QWidget(genitore, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_etichetta(new QLabel(u"INVEXO"_s, this))
+    : QWidget(genitore, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_etichetta(new QLabel(u"INVEXO"_s, this))
 {
     setObjectName(u"FormGenericSplash"_s);
     m_etichetta->setObjectName(u"Label1"_s);

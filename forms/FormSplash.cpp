@@ -7,9 +7,11 @@
 using namespace Qt::StringLiterals;
 
 FormSplash::FormSplash(QWidget* genitore)
-    : QWidget(genitore, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_sfondo(u":/splash/sfondo.png"_s), m_marchio(u":/splash/marchio.png"_s),
-      m_documenti(u":/splash/documenti.png"_s), m_posta(u":/splash/posta.png"_s)
+    : QWidget(genitore, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_sfondo(u":/splash/sfondo.png"_s)
+    , m_marchio(u":/splash/marchio.png"_s)
+    , m_documenti(u":/splash/documenti.png"_s)
+    , m_posta(u":/splash/posta.png"_s)
 {
     setObjectName(u"FormSplash"_s);
     setCursor(Qt::WaitCursor);
@@ -29,7 +31,8 @@ void FormSplash::paintEvent(QPaintEvent*)
     pittore.setFont(titolo);
     pittore.drawText(rect(), Qt::AlignCenter, u"Invexo"_s);
 
-    pittore.drawPixmap(width() - m_marchio.width() - 4, height() - m_marchio.height() - 4, m_marchio);
+    pittore.drawPixmap(
+        width() - m_marchio.width() - 4, height() - m_marchio.height() - 4, m_marchio);
     const int sinistra = 8;
     const int bassoPosta = height() - m_posta.height() - 8;
     pittore.drawPixmap(sinistra, bassoPosta, m_posta);

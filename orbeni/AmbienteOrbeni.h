@@ -24,6 +24,7 @@ public:
     virtual std::shared_ptr<Sessione> ApriSessione() = 0;
     virtual void ChiudiSessione(Sessione& sessione) = 0;
     // Aziende.Apri.
-    virtual ContestoAzienda ApriAzienda(const QString& azienda, bool modoShell,
-                                        const QString& utente, const QString& password) = 0;
+    virtual ContestoAzienda ApriAzienda(
+        const QString& azienda, bool modoShell, const QString& utente, const QString& password)
+        = 0;
 };

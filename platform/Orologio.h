@@ -17,7 +17,10 @@ public:
 
 class OrologioFisso final : public Orologio {
 public:
-    explicit OrologioFisso(QDateTime adesso) : m_adesso(std::move(adesso)) {}
+    explicit OrologioFisso(QDateTime adesso)
+        : m_adesso(std::move(adesso))
+    {
+    }
     [[nodiscard]] QDateTime Adesso() const override { return m_adesso; }
     void Imposta(const QDateTime& adesso) { m_adesso = adesso; }
 

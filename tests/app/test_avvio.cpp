@@ -23,7 +23,8 @@ namespace {
 class Partenza {
 public:
     explicit Partenza(const QString& cartella)
-        : m_cartella(cartella), impostazioni(cartella + u"/Invexo.ini"_s)
+        : m_cartella(cartella)
+        , impostazioni(cartella + u"/Invexo.ini"_s)
     {
         impostazioni.Scrivi(ChiaviImpostazioni::ClientPosta, u"Mozilla Thunderbird"_s);
         impostazioni.Scrivi(ChiaviImpostazioni::NomeComputer, u"PC001"_s);
@@ -31,18 +32,15 @@ public:
 
     bool Avvia(const QStringList& opzioni)
     {
-        avvio = std::make_unique<Avvio>(
-            globali, DipendenzeAvvio{dialoghi, impostazioni, orologio,
-                                     [this](const QString& indirizzo) {
-                                         const auto libreria
-                                             = CreaLibreria(indirizzo, dialoghi, m_cartella);
-                                         return libreria ? *libreria : LibreriaOrbeni{};
-                                     },
-                                     [](RadiceRegistro, const QString&, const QString&) {
-                                         return ValoreRegistro{};
-                                     },
-                                     [this](int) { ++terminato; }});
-        return avvio->Main(QStringList{u"invexo"_s} + opzioni);
+        avvio = std::make_unique<Avvio>(globali,
+            DipendenzeAvvio {dialoghi, impostazioni, orologio,
+                [this](const QString& indirizzo) {
+                    const auto libreria = CreaLibreria(indirizzo, dialoghi, m_cartella);
+                    return libreria ? *libreria : LibreriaOrbeni {};
+                },
+                [](RadiceRegistro, const QString&, const QString&) { return ValoreRegistro {}; },
+                [this](int) { ++terminato; }});
+        return avvio->Main(QStringList {u"invexo"_s} + opzioni);
     }
 
     [[nodiscard]] bool ChiestoLogin() const
@@ -57,7 +55,7 @@ public:
     QString m_cartella;
     Impostazioni impostazioni;
     DialoghiScriptati dialoghi;
-    OrologioFisso orologio{QDateTime(QDate(2026, 12, 11), QTime(9, 0))};
+    OrologioFisso orologio {QDateTime(QDate(2026, 12, 11), QTime(9, 0))};
     Invexo_Main globali;
     std::unique_ptr<Avvio> avvio;
     int terminato = 0;
@@ -69,7 +67,7 @@ QString RadiceScelta(const TempRoot& temp, const QStringList& tipi)
     const QString radice = temp.File(u"scelta"_s);
     DialoghiScriptati dialoghi;
     auto ambiente = std::make_shared<AmbienteLocale>(temp.File(u"postazione-scelta"_s));
-    ServerLocale server(radice, ambiente, dialoghi, OpzioniServerLocale{false, nullptr});
+    ServerLocale server(radice, ambiente, dialoghi, OpzioniServerLocale {false, nullptr});
     PopolaArchivio dati(server.Archivio(), server.Radice());
     dati.Azienda(u"02"_s, u"Prova s.r.l."_s);
     dati.Utente(u"demo"_s, u"Utente di prova"_s, u"demo"_s, u"demo@prova.it"_s, 1);
@@ -81,18 +79,18 @@ QString RadiceScelta(const TempRoot& temp, const QStringList& tipi)
 class AvvioProgramma : public ::testing::Test {
 protected:
     TempRoot temp;
-    Partenza partenza{temp.Percorso()};
+    Partenza partenza {temp.Percorso()};
     QString Demo() const { return u"local:"_s + temp.File(u"demo"_s); }
 };
 
 TEST_F(AvvioProgramma, MissingServerOrCompanyShowsTheUsageAndEnds)
 {
     for (const QStringList& opzioni :
-         {QStringList{u"-C"_s, u"01"_s}, QStringList{u"-C"_s, u"01"_s, u"-H"_s}}) {
+        {QStringList {u"-C"_s, u"01"_s}, QStringList {u"-C"_s, u"01"_s, u"-H"_s}}) {
         Partenza altra(temp.Percorso());
         EXPECT_FALSE(altra.Avvia(opzioni));
         EXPECT_EQ(altra.terminato, 1);
-        ASSERT_EQ(altra.dialoghi.Testi(), QStringList{MessaggioParametriNonValidi()});
+        ASSERT_EQ(altra.dialoghi.Testi(), QStringList {MessaggioParametriNonValidi()});
         EXPECT_EQ(altra.dialoghi.Registrati.last().Icona, IconaMessaggio::Critica);
     }
     EXPECT_TRUE(MessaggioParametriNonValidi().startsWith(
@@ -110,7 +108,7 @@ TEST_F(AvvioProgramma, UserOnTheCommandLineSkipsTheLogin)
 
 TEST_F(AvvioProgramma, LoginWithTheDemoUserLoadsTheDemoTypes)
 {
-    partenza.dialoghi.RisposteCredenziali.enqueue(Credenziali{u"demo"_s, u"demo"_s});
+    partenza.dialoghi.RisposteCredenziali.enqueue(Credenziali {u"demo"_s, u"demo"_s});
     ASSERT_TRUE(partenza.Avvia({u"-h"_s, Demo(), u"-c"_s, u"01"_s}));
     EXPECT_TRUE(partenza.ChiestoLogin());
     EXPECT_EQ(partenza.globali.Utente(), u"demo"_s);
@@ -134,7 +132,7 @@ TEST_F(AvvioProgramma, UnreachableServerIsNamedInTheMessage)
 {
     ASSERT_FALSE(partenza.Avvia({u"-H"_s, u"server.invalid"_s, u"-C"_s, u"01"_s}));
     EXPECT_EQ(partenza.terminato, 1);
-    ASSERT_EQ(partenza.dialoghi.Testi(), QStringList{u"Nessuna risposta da server.invalid"_s});
+    ASSERT_EQ(partenza.dialoghi.Testi(), QStringList {u"Nessuna risposta da server.invalid"_s});
     EXPECT_EQ(partenza.dialoghi.Registrati.last().Titolo, u"Autenticazione"_s);
     EXPECT_EQ(partenza.dialoghi.Registrati.last().Icona, IconaMessaggio::Critica);
 }
@@ -142,7 +140,8 @@ TEST_F(AvvioProgramma, UnreachableServerIsNamedInTheMessage)
 TEST_F(AvvioProgramma, OnlyTheExemptionTypeOpensItsViewAtStart)
 {
     const QString radice = RadiceScelta(temp, {u"INVIO TELEMATICO DICHIARAZIONI D'ESENZIONE"_s});
-    ASSERT_TRUE(partenza.Avvia({u"-H"_s, u"local:"_s + radice, u"-C"_s, u"02"_s, u"-USERID"_s, u"demo"_s}));
+    ASSERT_TRUE(
+        partenza.Avvia({u"-H"_s, u"local:"_s + radice, u"-C"_s, u"02"_s, u"-USERID"_s, u"demo"_s}));
     auto& p = partenza.Finestra().Pannelli();
     EXPECT_TRUE(p.FrameSelezionaCliente->isHidden());
     EXPECT_FALSE(p.FrameEsenzione->isHidden());
@@ -151,7 +150,8 @@ TEST_F(AvvioProgramma, OnlyTheExemptionTypeOpensItsViewAtStart)
 TEST_F(AvvioProgramma, WithoutDeliveryNotesNoTypeIsChosen)
 {
     const QString radice = RadiceScelta(temp, {u"FATTURE EMESSE"_s, u"CONFERME"_s});
-    ASSERT_TRUE(partenza.Avvia({u"-H"_s, u"local:"_s + radice, u"-C"_s, u"02"_s, u"-USERID"_s, u"demo"_s}));
+    ASSERT_TRUE(
+        partenza.Avvia({u"-H"_s, u"local:"_s + radice, u"-C"_s, u"02"_s, u"-USERID"_s, u"demo"_s}));
     auto& p = partenza.Finestra().Pannelli();
     EXPECT_EQ(p.FCTipoDoc->count(), 2);
     EXPECT_EQ(p.FCTipoDoc->currentIndex(), -1);

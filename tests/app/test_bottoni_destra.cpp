@@ -17,7 +17,7 @@ struct CasoBottoni {
     const char* preferenze;
 };
 
-class MostraBottoni : public ::testing::TestWithParam<CasoBottoni> {};
+class MostraBottoni : public ::testing::TestWithParam<CasoBottoni> { };
 
 TEST_P(MostraBottoni, ShowsTheFramesAndCaptionsOfTheOptions)
 {
@@ -37,30 +37,26 @@ TEST_P(MostraBottoni, ShowsTheFramesAndCaptionsOfTheOptions)
     EXPECT_EQ(barra.Bottoni[5].Didascalia, QString::fromUtf8(c.preferenze));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Opzioni, MostraBottoni,
+INSTANTIATE_TEST_SUITE_P(Opzioni, MostraBottoni,
     ::testing::Values(
-        CasoBottoni{"plain", false, false, false, false, "FATTURE EMESSE",
-                    {true, true, false, false, false, false},
-                    "Invia e-mail dei documenti selezionati", "Invio fax dei documenti selezionati",
-                    "Consultazione Rubriche e Esiti"},
-        CasoBottoni{"faxAndPrint", true, false, false, true, "FATTURE EMESSE",
-                    {true, true, true, true, true, false},
-                    "Invia e-mail dei documenti selezionati", "Invio fax dei documenti selezionati",
-                    "Consultazione Rubriche e Esiti"},
-        CasoBottoni{"faxViaEmailHidesFax", true, true, false, false, "FATTURE EMESSE",
-                    {true, true, false, false, false, false}, "Invio dei documenti selezionati",
-                    "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
-        CasoBottoni{"faxServer", false, false, true, false, "BOLLE DI VENDITA",
-                    {true, true, true, false, true, false},
-                    "Invia e-mail dei documenti selezionati", "Invio fax testi e documenti",
-                    " Fax non ricevuti"},
-        CasoBottoni{"credemtelSend", false, false, false, false, "CREDEMTEL - INVIO DOCUMENTI",
-                    {true, true, false, false, false, false}, "Invio dei documenti selezionati",
-                    "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
-        CasoBottoni{"credemtelSent", false, true, false, false, "CREDEMTEL - DOCUMENTI INVIATI",
-                    {true, true, false, false, false, false}, "Annulla invio documenti",
-                    "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"}),
+        CasoBottoni {"plain", false, false, false, false, "FATTURE EMESSE",
+            {true, true, false, false, false, false}, "Invia e-mail dei documenti selezionati",
+            "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
+        CasoBottoni {"faxAndPrint", true, false, false, true, "FATTURE EMESSE",
+            {true, true, true, true, true, false}, "Invia e-mail dei documenti selezionati",
+            "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
+        CasoBottoni {"faxViaEmailHidesFax", true, true, false, false, "FATTURE EMESSE",
+            {true, true, false, false, false, false}, "Invio dei documenti selezionati",
+            "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
+        CasoBottoni {"faxServer", false, false, true, false, "BOLLE DI VENDITA",
+            {true, true, true, false, true, false}, "Invia e-mail dei documenti selezionati",
+            "Invio fax testi e documenti", " Fax non ricevuti"},
+        CasoBottoni {"credemtelSend", false, false, false, false, "CREDEMTEL - INVIO DOCUMENTI",
+            {true, true, false, false, false, false}, "Invio dei documenti selezionati",
+            "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"},
+        CasoBottoni {"credemtelSent", false, true, false, false, "CREDEMTEL - DOCUMENTI INVIATI",
+            {true, true, false, false, false, false}, "Annulla invio documenti",
+            "Invio fax dei documenti selezionati", "Consultazione Rubriche e Esiti"}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST(BottoniDestra, ToSendViewShowsSendAndSetAsideOnlyWithItsOption)

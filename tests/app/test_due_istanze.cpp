@@ -26,7 +26,8 @@ protected:
         QDir().mkpath(configurazione);
         QFile impostazioni(configurazione + u"/Invexo.ini"_s);
         ASSERT_TRUE(impostazioni.open(QIODevice::WriteOnly));
-        impostazioni.write("[General]\nCLIENTMAIL=Mozilla Thunderbird\n\n[NOMEPC]\nNOMECOMPUTER=PC001\n");
+        impostazioni.write(
+            "[General]\nCLIENTMAIL=Mozilla Thunderbird\n\n[NOMEPC]\nNOMECOMPUTER=PC001\n");
         // A company code of this test run only, so that no other instance answers.
         m_azienda = u"T"_s + QString::number(QCoreApplication::applicationPid());
     }
@@ -41,8 +42,8 @@ protected:
         ambiente.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         ambiente.insert(u"INVEXO_REGISTRY_INI"_s, m_casa.filePath(u"nessuno.ini"_s));
         processo->setProcessEnvironment(ambiente);
-        QStringList argomenti{u"-H"_s, u"local:"_s + m_casa.filePath(u"server"_s), u"-C"_s,
-                              m_azienda, u"-USERID"_s, u"demo"_s};
+        QStringList argomenti {u"-H"_s, u"local:"_s + m_casa.filePath(u"server"_s), u"-C"_s,
+            m_azienda, u"-USERID"_s, u"demo"_s};
         if (shell)
             argomenti.append(u"-SHELL"_s);
         processo->start(qEnvironmentVariable("INVEXO_EXE"), argomenti);

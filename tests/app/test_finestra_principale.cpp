@@ -41,13 +41,12 @@ protected:
 
     Invexo_Main globali;
     DialoghiScriptati dialoghi;
-    OrologioFisso orologio{QDateTime(QDate(2026, 3, 10), QTime(9, 30))};
+    OrologioFisso orologio {QDateTime(QDate(2026, 3, 10), QTime(9, 30))};
     std::unique_ptr<FSelezionaCliente> finestra;
 };
 
-const QStringList TipiComuni{u"FATTURE EMESSE"_s, u"BOLLE DI VENDITA"_s, u"DA INVIARE"_s,
-                             u"CREDEMTEL - INVIO DOCUMENTI"_s,
-                             u"EXPORT MANAGER - ESTRAZIONE DOCUMENTI REMOTE"_s};
+const QStringList TipiComuni {u"FATTURE EMESSE"_s, u"BOLLE DI VENDITA"_s, u"DA INVIARE"_s,
+    u"CREDEMTEL - INVIO DOCUMENTI"_s, u"EXPORT MANAGER - ESTRAZIONE DOCUMENTI REMOTE"_s};
 
 TEST_F(FinestraPrincipale, LoadsTypesInEveryComboAndSelectsDeliveryNotes)
 {
@@ -80,7 +79,7 @@ TEST_F(FinestraPrincipale, OnlyTheExemptionTypeOpensItsView)
 TEST_F(FinestraPrincipale, EitherSpellingOfTheListsLabelOpensTheListsView)
 {
     for (const QString& etichetta : {u"INVIO TELEMATICO ELENCHI CLIENTI/FORNITORI"_s,
-                                     u"INVIO TELEMATICO ELENCHICLIENTI/FORNITORI"_s}) {
+             u"INVIO TELEMATICO ELENCHICLIENTI/FORNITORI"_s}) {
         Apri({etichetta});
         EXPECT_TRUE(P().FrameSelezionaCliente->isHidden()) << etichetta.toStdString();
         EXPECT_FALSE(P().FrameElCliFor->isHidden()) << etichetta.toStdString();
@@ -114,7 +113,8 @@ TEST_F(FinestraPrincipale, LeavingCredemtelEmptiesTheBasketAfterTheMessage)
     }
     P().FrameInviaDocumenti->show();
     finestra->SelezionaTipo(P().FCTipoDoc, 0);
-    EXPECT_EQ(dialoghi.Testi(), QStringList{u"La lista dei documenti selezionati verrà cancellata"_s});
+    EXPECT_EQ(
+        dialoghi.Testi(), QStringList {u"La lista dei documenti selezionati verrà cancellata"_s});
     EXPECT_EQ(P().InviaDocSel.Conta(), 0);
     EXPECT_TRUE(P().FrameInviaDocumenti->isHidden());
 }
@@ -130,13 +130,13 @@ TEST_F(FinestraPrincipale, ToSendCategoryRowsFollowTheSendOptions)
     Apri(TipiComuni);
     globali.Archivio->InvioConferme = true;
     finestra->ResizeRigheDaInviare();
-    EXPECT_EQ(visibili(), (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_EQ(visibili(), (std::vector<bool> {false, false, false, false, false, true}));
     globali.Archivio->InvioFatture = true;
     finestra->ResizeRigheDaInviare();
-    EXPECT_EQ(visibili(), (std::vector<bool>{true, true, true, true, true, true}));
+    EXPECT_EQ(visibili(), (std::vector<bool> {true, true, true, true, true, true}));
     globali.Archivio->InvioConferme = false;
     finestra->ResizeRigheDaInviare();
-    EXPECT_EQ(visibili(), (std::vector<bool>{true, true, false, true, true, true}));
+    EXPECT_EQ(visibili(), (std::vector<bool> {true, true, false, true, true, true}));
 }
 
 TEST_F(FinestraPrincipale, LoadFillsYearsPeriodsAndSenders)
@@ -166,7 +166,7 @@ TEST_F(FinestraPrincipale, RewindAsksBeforeEmptyingTheBasketAndReselectsDelivery
     P().InviaDocSel.Aggiungi(riga);
     dialoghi.Risposte.enqueue(Risposta::No);
     finestra->FPicRewind_Click();
-    EXPECT_EQ(dialoghi.Testi(), QStringList{u"Eliminare i documenti selezionati?"_s});
+    EXPECT_EQ(dialoghi.Testi(), QStringList {u"Eliminare i documenti selezionati?"_s});
     EXPECT_EQ(P().InviaDocSel.Conta(), 1);
     EXPECT_TRUE(P().FTextNominativo->text().isEmpty());
     EXPECT_EQ(P().FCTipoDoc->currentText(), u"BOLLE DI VENDITA"_s);
@@ -192,7 +192,7 @@ TEST_F(FinestraPrincipale, CloseBoxFollowsTheDebugAndShellFlags)
 
     globali.ModoDebug = true;
     EXPECT_TRUE(finestra->close());
-    EXPECT_EQ(dialoghi.Testi(), QStringList{u"DEBUG MODE - Il programma viene chiuso!"_s});
+    EXPECT_EQ(dialoghi.Testi(), QStringList {u"DEBUG MODE - Il programma viene chiuso!"_s});
     EXPECT_FALSE(QFile::exists(temporaneo));
     EXPECT_TRUE(globali.FileDaCancellare.isEmpty());
 }

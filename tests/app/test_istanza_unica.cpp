@@ -14,7 +14,8 @@ namespace {
 bool InviaDaAltroThread(const QString& argomento, const QString& comando)
 {
     bool risultato = false;
-    QThread* mittente = QThread::create([&] { risultato = IstanzaUnica::Invia(argomento, comando); });
+    QThread* mittente
+        = QThread::create([&] { risultato = IstanzaUnica::Invia(argomento, comando); });
     mittente->start();
     while (!mittente->isFinished())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -51,8 +52,8 @@ TEST(IstanzaUnica, CommandsAreCaseInsensitiveAndOthersAreAccepted)
 
 TEST(IstanzaUnica, NobodyListeningMeansThisIsTheOnlyInstance)
 {
-    EXPECT_FALSE(IstanzaUnica::Invia(u"nessuno-"_s + QString::number(QCoreApplication::applicationPid()),
-                                     u"show"_s, 300));
+    EXPECT_FALSE(IstanzaUnica::Invia(
+        u"nessuno-"_s + QString::number(QCoreApplication::applicationPid()), u"show"_s, 300));
 }
 
 } // namespace

@@ -11,8 +11,8 @@ Elenco ElencoDiTre()
     Elenco elenco;
     elenco.AggiungiColonna(u"KNominativo"_s, u"Nominativo"_s, 3500);
     elenco.AggiungiColonna(u"KData"_s, u"Data"_s, 1200);
-    const QStringList nomi{u"beta"_s, u"Alfa"_s, u"gamma"_s};
-    const QStringList date{u"2"_s, u"3"_s, u"1"_s};
+    const QStringList nomi {u"beta"_s, u"Alfa"_s, u"gamma"_s};
+    const QStringList date {u"2"_s, u"3"_s, u"1"_s};
     for (int i = 0; i < nomi.size(); ++i) {
         RigaElenco riga;
         riga.Chiave = nomi[i];
@@ -49,12 +49,12 @@ TEST(Elenco, SortsCaseInsensitivelyAndFlipsOnTheSameColumn)
 {
     Elenco elenco = ElencoDiTre();
     elenco.OrdinaOInverti(0);
-    EXPECT_EQ(Testi(elenco), (QStringList{u"Alfa"_s, u"beta"_s, u"gamma"_s}));
+    EXPECT_EQ(Testi(elenco), (QStringList {u"Alfa"_s, u"beta"_s, u"gamma"_s}));
     elenco.OrdinaOInverti(0);
-    EXPECT_EQ(Testi(elenco), (QStringList{u"gamma"_s, u"beta"_s, u"Alfa"_s}));
+    EXPECT_EQ(Testi(elenco), (QStringList {u"gamma"_s, u"beta"_s, u"Alfa"_s}));
     elenco.OrdinaOInverti(1);
     EXPECT_FALSE(elenco.Discendente());
-    EXPECT_EQ(Testi(elenco), (QStringList{u"gamma"_s, u"beta"_s, u"Alfa"_s}));
+    EXPECT_EQ(Testi(elenco), (QStringList {u"gamma"_s, u"beta"_s, u"Alfa"_s}));
     ASSERT_TRUE(elenco.IndiceRiga(u"Alfa"_s).has_value());
     EXPECT_EQ(*elenco.IndiceRiga(u"Alfa"_s), 2);
 }

@@ -1,7 +1,7 @@
 #include "tests/support/DialoghiScriptati.h"
 
-Risposta DialoghiScriptati::Messaggio(const QString& testo, PulsantiMessaggio pulsanti,
-                                      IconaMessaggio icona, const QString& titolo)
+Risposta DialoghiScriptati::Messaggio(
+    const QString& testo, PulsantiMessaggio pulsanti, IconaMessaggio icona, const QString& titolo)
 {
     Registrati.append({testo, titolo, icona, pulsanti, {}, false});
     if (!Risposte.isEmpty())
@@ -11,19 +11,19 @@ Risposta DialoghiScriptati::Messaggio(const QString& testo, PulsantiMessaggio pu
         : Risposta::No;
 }
 
-QString DialoghiScriptati::Input(const QString& domanda, const QString& titolo,
-                                 const QString& proposta)
+QString DialoghiScriptati::Input(
+    const QString& domanda, const QString& titolo, const QString& proposta)
 {
-    Registrati.append({domanda, titolo, IconaMessaggio::Nessuna, PulsantiMessaggio::OkAnnulla,
-                       proposta, true});
+    Registrati.append(
+        {domanda, titolo, IconaMessaggio::Nessuna, PulsantiMessaggio::OkAnnulla, proposta, true});
     return RisposteInput.isEmpty() ? QString() : RisposteInput.dequeue();
 }
 
-std::optional<Credenziali> DialoghiScriptati::ChiediCredenziali(const QString&, const QString&,
-                                                                const QString& avviso)
+std::optional<Credenziali> DialoghiScriptati::ChiediCredenziali(
+    const QString&, const QString&, const QString& avviso)
 {
     Registrati.append({avviso, QStringLiteral("Autenticazione"), IconaMessaggio::Nessuna,
-                       PulsantiMessaggio::OkAnnulla, {}, true});
+        PulsantiMessaggio::OkAnnulla, {}, true});
     return RisposteCredenziali.isEmpty() ? std::nullopt : RisposteCredenziali.dequeue();
 }
 

@@ -27,12 +27,14 @@ public:
     int Clessidre = 0;
 
     Risposta Messaggio(const QString& testo, PulsantiMessaggio pulsanti, IconaMessaggio icona,
-                       const QString& titolo) override;
+        const QString& titolo) override;
     QString Input(const QString& domanda, const QString& titolo, const QString& proposta) override;
-    std::optional<Credenziali> ChiediCredenziali(const QString& azienda, const QString& host,
-                                                 const QString& avviso) override;
-    QString ApriFile(const QString& titolo, const QString& filtro, const QString& cartella) override;
-    QString SalvaFile(const QString& titolo, const QString& filtro, const QString& proposta) override;
+    std::optional<Credenziali> ChiediCredenziali(
+        const QString& azienda, const QString& host, const QString& avviso) override;
+    QString ApriFile(
+        const QString& titolo, const QString& filtro, const QString& cartella) override;
+    QString SalvaFile(
+        const QString& titolo, const QString& filtro, const QString& proposta) override;
     void Clessidra(bool attiva) override { Clessidre += attiva ? 1 : -1; }
     void EseguiEventi() override { ++ChiamateEventi; }
 
