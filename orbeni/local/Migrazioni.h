@@ -19,3 +19,4 @@ bool AggiornaSchema(QSqlDatabase& db, QString& errore);
 bool EseguiIstruzioni(QSqlDatabase& db, const QStringList& istruzioni, QString& errore);
 
 bool Migrazione1(QSqlDatabase& db, QString& errore);
+bool Migrazione2(QSqlDatabase& db, QString& errore);
