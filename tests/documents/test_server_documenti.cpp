@@ -1,4 +1,6 @@
 #include "ServerDocumenti.h"
+
+#include "orbeni/local/AmbienteLocale.h"
 #include "tests/support/DialoghiScriptati.h"
 
 #include "documents/CercaDocumenti.h"
@@ -252,6 +254,44 @@ TEST_F(RicercaSulServer, CustomerSearchByCodeOrName)
     EXPECT_EQ(codici(u"_"_s, false), QStringList());
     ASSERT_EQ(codici(u"Beta"_s, true).size(), 1);
     EXPECT_EQ(risultati.Riga(0).TagCome<ClientePtr>()->Nominativo, u"Beta spa"_s);
+}
+
+} // namespace
+
+namespace {
+
+// The demo data of a new root, through the client's search of each view.
+TEST(RicercaSulServerDemo, EveryViewFindsDocuments)
+{
+    TempRoot temp;
+    DialoghiScriptati dialoghi;
+    OrologioFisso ora(QDateTime(QDate(2025, 6, 16), QTime(9, 30)));
+    auto ambiente = std::make_shared<AmbienteLocale>(temp.File(u"postazione"_s));
+    Invexo_Main sessione;
+    auto server = std::make_shared<ServerLocale>(
+        temp.File(u"server"_s), ambiente, dialoghi, OpzioniServerLocale {true, &ora});
+    ASSERT_TRUE(server->Pronto()) << server->UltimoErrore().toStdString();
+    sessione.Servizi = server;
+    sessione.CodiceAzienda = u"01"_s;
+    sessione.Archivio = std::make_shared<ArchivioSerie>();
+    ASSERT_TRUE(server->Richiesta(
+        u"local"_s, u"DOCUME"_s, RichiestaArchivioSerie(u"01"_s, u"demo"_s), *sessione.Archivio));
+
+    for (const QString& etichetta :
+        {u"FATTURE EMESSE"_s, u"BOLLE DI VENDITA"_s, u"TUTTI I DOCUMENTI"_s, u"DA INVIARE"_s}) {
+        Elenco lista;
+        CriteriRicercaDocumenti criteri;
+        criteri.etichetta = etichetta;
+        const auto esito = CercaDocumenti(lista, criteri, sessione);
+        EXPECT_TRUE(esito.RispostaRicevuta) << server->UltimoErrore().toStdString();
+        EXPECT_GT(lista.Conta(), 0) << etichetta.toStdString();
+        EXPECT_EQ(esito.Righe.Doppie, 0) << etichetta.toStdString();
+        if (etichetta != u"DA INVIARE")
+            continue;
+        for (const auto& riga : lista.Righe()) {
+            EXPECT_FALSE(riga.TagCome<DocumentoPtr>()->Inviato()) << riga.Chiave.toStdString();
+        }
+    }
 }
 
 } // namespace
