@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sending/TracciatoSpool.h"
+#include "orbeni/TracciatoSpool.h"
 
 #include <QByteArray>
 #include <QStringView>

@@ -1,5 +1,5 @@
+#include "orbeni/TracciatoSpool.h"
 #include "sending/ScriviSpool.h"
-#include "sending/TracciatoSpool.h"
 #include "tests/sending/ServiziFinti.h"
 #include "tests/support/TempRoot.h"
 
