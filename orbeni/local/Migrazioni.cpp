@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 const QList<Migrazione>& MigrazioniSchema()
 {
-    static const QList<Migrazione> migrazioni {&Migrazione1, &Migrazione2};
+    static const QList<Migrazione> migrazioni {&Migrazione1, &Migrazione2, &Migrazione3};
     return migrazioni;
 }
 

@@ -20,3 +20,4 @@ bool EseguiIstruzioni(QSqlDatabase& db, const QStringList& istruzioni, QString& 
 
 bool Migrazione1(QSqlDatabase& db, QString& errore);
 bool Migrazione2(QSqlDatabase& db, QString& errore);
+bool Migrazione3(QSqlDatabase& db, QString& errore);
