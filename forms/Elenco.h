@@ -34,6 +34,7 @@ struct RigaElenco final {
     std::any Tag;
     bool Spuntata = false;
     QColor Colore;
+    bool Grassetto = false;
     // Cells by column position; position 0 is the row text, so Celle[0] is unused.
     QList<CellaElenco> Celle;
 

@@ -45,6 +45,13 @@ QVariant ElencoModel::data(const QModelIndex& indice, int ruolo) const
         case Qt::DecorationRole: return ListaImmagini::Icona(riga.Icona);
         case Qt::ForegroundRole:
             return riga.Colore.isValid() ? QVariant(QBrush(riga.Colore)) : QVariant();
+        case Qt::FontRole: {
+            if (!riga.Grassetto)
+                return {};
+            QFont grassetto;
+            grassetto.setBold(true);
+            return grassetto;
+        }
         case Qt::CheckStateRole:
             return m_caselle ? QVariant(riga.Spuntata ? Qt::Checked : Qt::Unchecked) : QVariant();
         default: return {};
