@@ -79,3 +79,18 @@ QByteArray CodificaWindows1252(QStringView testo)
     risultato.truncate(CodificaWindows1252(testo, risultato.data(), risultato.size()));
     return risultato;
 }
+
+QString DecodificaWindows1252(QByteArrayView byte)
+{
+    QString testo;
+    testo.reserve(byte.size());
+    for (const char b : byte) {
+        const auto u = static_cast<unsigned char>(b);
+        char16_t c = u;
+        for (const auto& [codice, speciale] : Speciali)
+            if (speciale == u)
+                c = codice;
+        testo += QChar(c);
+    }
+    return testo;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 // The single-byte code page of the files exchanged with the server: Windows-1252. A character
@@ -12,3 +14,6 @@
 qsizetype CodificaWindows1252(QStringView testo, char* destinazione, qsizetype capienza);
 
 [[nodiscard]] QByteArray CodificaWindows1252(QStringView testo);
+
+// The text of Windows-1252 bytes; the five undefined bytes stand for the same code points.
+[[nodiscard]] QString DecodificaWindows1252(QByteArrayView byte);

@@ -19,6 +19,32 @@ bool ServiziFinti::RegistraDocumenti(const QString&, const QString&,
     return true;
 }
 
+namespace {
+
+ServiziFinti::Stampa NuovaStampa(const QString& tipo, const QList<DocumentoPtr>& documenti)
+{
+    QStringList forme;
+    for (const DocumentoPtr& documento : documenti)
+        forme.append(documento->StampaPDF);
+    return {tipo, documenti, forme};
+}
+
+} // namespace
+
+QString ServiziFinti::StampaDocumenti(
+    const QString&, const QString&, const QList<DocumentoPtr>& documenti, bool)
+{
+    Stampe.append(NuovaStampa(u"DOCUMENTI"_s, documenti));
+    return u"/tmp/stampa"_s + QString::number(Stampe.size()) + u".pdf"_s;
+}
+
+QString ServiziFinti::StampaElenco(
+    const QString&, const QString&, const QList<DocumentoPtr>& documenti, bool)
+{
+    Stampe.append(NuovaStampa(u"ELENCO"_s, documenti));
+    return u"/tmp/stampa"_s + QString::number(Stampe.size()) + u".pdf"_s;
+}
+
 Invexo_Main GlobaliDiProva(
     const QString& cartellaLavoro, const std::shared_ptr<ServiziFinti>& servizi)
 {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-// The library as the spool writers see it: records AvviaInvio and RegistraDocumenti.
+// The library as the sending rules see it: records the sends, prints and records of sending.
 class ServiziFinti final : public ServiziOrbeni {
 public:
     struct Avvio {
@@ -21,6 +21,17 @@ public:
     };
     QList<Avvio> Avvii;
     QList<QList<DocumentoPtr>> Registrazioni;
+    struct Stampa {
+        // "DOCUMENTI" (StampaDocumenti) or "ELENCO" (StampaElenco).
+        QString Tipo;
+        QList<DocumentoPtr> Documenti;
+        // The forms at the moment of the call.
+        QStringList Forme;
+    };
+    QList<Stampa> Stampe;
+    QList<QList<DocumentoPtr>> InviiLocali;
+    // The local file FileDocumento gives for a document; empty when none.
+    std::function<QString(const Documento&)> FileDelDocumento;
     bool EsitoAvvio = true;
     // Runs at each AvviaInvio, while the run's files are in place.
     std::function<void()> AllAvvio;
@@ -45,9 +56,20 @@ public:
     }
     QString NomeUtente(const QString&, QString&) override { return {}; }
     QStringList ElencoCodiciRicerca(const QString&, const QString&, bool) override { return {}; }
-    QString FileDocumento(const QString&, const QString&, const Documento&, bool, bool) override
+    QString FileDocumento(
+        const QString&, const QString&, const Documento& documento, bool, bool) override
     {
-        return {};
+        return FileDelDocumento ? FileDelDocumento(documento) : QString();
+    }
+    QString StampaDocumenti(
+        const QString&, const QString&, const QList<DocumentoPtr>& documenti, bool) override;
+    QString StampaElenco(
+        const QString&, const QString&, const QList<DocumentoPtr>& documenti, bool) override;
+    bool RegistraInvioLocale(
+        const QString&, const QString&, const QList<DocumentoPtr>& documenti) override
+    {
+        InviiLocali.append(documenti);
+        return true;
     }
     [[nodiscard]] QString UltimoErrore() const override { return {}; }
 };
