@@ -261,7 +261,9 @@ TEST(ServerLocale, CodiciRicercaEInvioLocale)
                   "AND IdServer = "_s
                       + QString::number(bolla->IdServer)),
         1);
-    EXPECT_TRUE(server.AvviaInvio(u"local"_s, u"01"_s, u"PC1"_s, u"demo"_s));
+    // Without the workstation's spool files there is nothing the server could send.
+    EXPECT_FALSE(server.AvviaInvio(u"local"_s, u"01"_s, u"PC1"_s, u"demo"_s));
+    EXPECT_TRUE(server.UltimoErrore().startsWith(u"File di invio non trovato: "_s));
 }
 
 } // namespace
