@@ -86,13 +86,15 @@ std::optional<FileAllegato> Lettera(const ContestoServizio& contesto, const QStr
 }
 
 // A file the fax composition uploaded: the record names it by its server path.
-std::optional<FileAllegato> FileCaricato(
-    const ContestoServizio& contesto, const AllegatoSpool& allegato, QString& errore)
+std::optional<FileAllegato> FileCaricato(const ContestoServizio& contesto, const QString& nomePC,
+    const AllegatoSpool& allegato, QString& errore)
 {
     const QString percorso = allegato.Descrizione;
     const QString nome = percorso.section(u'/', -1);
-    if (!percorso.startsWith(u'/') || !RadiceServer::NomeSemplice(nome)) {
-        errore = u"Allegato fax senza percorso del server: "_s + percorso;
+    // Other folders of the server hold other users' files: a job may not carry them away.
+    if (percorso.section(u'/', 0, -2) != AreaFaxPostazione(nomePC)
+        || !RadiceServer::NomeSemplice(nome)) {
+        errore = u"Allegato fax fuori dall'area fax della postazione: "_s + percorso;
         return std::nullopt;
     }
     const auto dati = contesto.Radice.Leggi(percorso, errore);
@@ -106,9 +108,14 @@ std::optional<FileAllegato> FileCaricato(
 
 } // namespace
 
+QString AreaFaxPostazione(const QString& nomePC)
+{
+    return u"/usr/orbeni/fax/"_s + nomePC;
+}
+
 std::optional<FileAllegato> PreparaAllegato(const ContestoServizio& contesto,
-    const QString& azienda, const AllegatoSpool& allegato, const DestinatarioSpool& destinatario,
-    QString& errore)
+    const QString& azienda, const QString& nomePC, const AllegatoSpool& allegato,
+    const DestinatarioSpool& destinatario, QString& errore)
 {
     const QString& operazione = allegato.Operazione;
     if (operazione == QStringView(TracciatoSpool::OperazioneDocumento)
@@ -119,7 +126,7 @@ std::optional<FileAllegato> PreparaAllegato(const ContestoServizio& contesto,
         return Lettera(contesto, azienda, allegato, destinatario, errore);
     if (operazione == QStringView(TracciatoSpool::OperazioneFaxP)
         || operazione == QStringView(TracciatoSpool::OperazioneFaxW))
-        return FileCaricato(contesto, allegato, errore);
+        return FileCaricato(contesto, nomePC, allegato, errore);
     errore = u"L'operazione "_s + operazione + u" non accompagna un invio"_s;
     return std::nullopt;
 }

@@ -21,8 +21,12 @@ struct FileAllegato final {
     QString CodiceAnagrafica;
 };
 
+// The workstation's fax area, where InviaFax puts the files a fax job attaches.
+[[nodiscard]] QString AreaFaxPostazione(const QString& nomePC);
+
 // Resolves one record for the recipient; nothing with the reason when the document, subject or
-// file does not exist. Makes a document's PDF when the store has none yet.
+// file does not exist. Makes a document's PDF when the store has none yet. Uploaded files are
+// taken only from the workstation's own fax area.
 [[nodiscard]] std::optional<FileAllegato> PreparaAllegato(const ContestoServizio& contesto,
-    const QString& azienda, const AllegatoSpool& allegato, const DestinatarioSpool& destinatario,
-    QString& errore);
+    const QString& azienda, const QString& nomePC, const AllegatoSpool& allegato,
+    const DestinatarioSpool& destinatario, QString& errore);

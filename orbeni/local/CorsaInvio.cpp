@@ -104,7 +104,8 @@ bool CorsaInvio::Invia(
 {
     QList<FileAllegato> file;
     for (const AllegatoSpool* allegato : allegati) {
-        auto preparato = PreparaAllegato(m_contesto, m_mandante.Azienda, *allegato, d, errore);
+        auto preparato = PreparaAllegato(
+            m_contesto, m_mandante.Azienda, m_mandante.NomePC, *allegato, d, errore);
         if (!preparato)
             return false;
         file.append(std::move(*preparato));

@@ -1,5 +1,6 @@
 // Fax recipients become fax jobs that the failed-fax list and the resending read.
 #include "orbeni/local/ElencoFaxInErrore.h"
+#include "orbeni/local/PopolaArchivio.h"
 #include "sending/SpoolInvio.h"
 #include "tests/local/InvioDiProva.h"
 
@@ -48,24 +49,25 @@ TEST(FaxDiSpool, UnNumeroCheNonSiPuoComporreDiventaUnFaxInErrore)
     EXPECT_TRUE(elenco.contains("STATUS=Numero_di_fax_non_valido"));
 }
 
-// A job of the fax composition: a document, a PDF the workstation uploaded to its fax area,
-// the address book's name after seven blanks in the code field, the cover text.
-TEST(FaxDiSpool, LaComposizioneFaxPortaDocumentiEFileCaricati)
+// Writes a job of the fax composition: a document, a PDF the workstation uploaded (named by
+// its server path), the address book's name after seven blanks in the code field, the cover
+// text. The upload's server path, as InviaFax gives it.
+QString ScriviComposizione(InvioDiProva& invio, const QString& percorsoCaricato = {})
 {
-    InvioDiProva invio;
     ServerLocale& server = invio.Server();
     const QString lavoro = invio.Radice().Ambiente().CartellaLavoro();
     {
         QFile pdf(lavoro + u"/listino.pdf"_s);
-        ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(pdf.open(QIODevice::WriteOnly));
         pdf.write("%PDF-1.4 listino");
     }
     QString area;
-    ASSERT_TRUE(server.PreparaFax(u"local"_s, u"01"_s, u"PC1"_s));
-    ASSERT_TRUE(server.InviaFax(
+    EXPECT_TRUE(server.PreparaFax(u"local"_s, u"01"_s, u"PC1"_s));
+    EXPECT_TRUE(server.InviaFax(
         u"local"_s, u"01"_s, u"PC1"_s, u"listino.pdf"_s, lavoro + u'/', u"PPC11.pdf"_s, area))
         << server.UltimoErrore().toStdString();
-
+    const QString caricatoDa
+        = percorsoCaricato.isEmpty() ? area + u"PPC11.pdf"_s : percorsoCaricato;
     RecordDestinatario destinatario;
     destinatario.Imposta(CampoDestinatario::Nominativo, u"Bianchi S.p.A. 0522/123456"_s);
     destinatario.Imposta(CampoDestinatario::NominativoMittente, u"Ufficio commerciale"_s);
@@ -93,7 +95,7 @@ TEST(FaxDiSpool, LaComposizioneFaxPortaDocumentiEFileCaricati)
     RecordAllegato caricato;
     caricato.Imposta(CampoAllegato::Progressivo, u"000"_s);
     caricato.Imposta(CampoAllegato::Operazione, TracciatoSpool::OperazioneFaxP);
-    caricato.Imposta(CampoAllegato::Descrizione, QString(area + u"PPC11.pdf"_s));
+    caricato.Imposta(CampoAllegato::Descrizione, caricatoDa);
     caricato.Imposta(CampoAllegato::RiferimentoFile, u"PPC11.pdf"_s);
     SpoolInvio spool;
     spool.AggiungiDestinatario(destinatario);
@@ -101,7 +103,16 @@ TEST(FaxDiSpool, LaComposizioneFaxPortaDocumentiEFileCaricati)
     spool.AggiungiAllegato(caricato);
     spool.ImpostaTestoCopertina(u"Vi inviamo il listino."_s);
     QString errore;
-    ASSERT_TRUE(spool.Scrivi(lavoro, u"PC1"_s, errore)) << errore.toStdString();
+    EXPECT_TRUE(spool.Scrivi(lavoro, u"PC1"_s, errore)) << errore.toStdString();
+    return caricatoDa;
+}
+
+TEST(FaxDiSpool, LaComposizioneFaxPortaDocumentiEFileCaricati)
+{
+    InvioDiProva invio;
+    ServerLocale& server = invio.Server();
+    ScriviComposizione(invio);
+    QString errore;
 
     ASSERT_TRUE(invio.Avvia()) << server.UltimoErrore().toStdString();
     const QString cartella = CartellaFax(invio);
@@ -125,6 +136,21 @@ TEST(FaxDiSpool, LaComposizioneFaxPortaDocumentiEFileCaricati)
     // The queued job shows in the fax queue and not among the failed ones.
     ASSERT_TRUE(ScriviElencoFaxInErrore(server.Radice(), u"PC1"_s, u"demo"_s, errore));
     EXPECT_TRUE(invio.FileServer(u"/usr/tmp/ERR_HYLA_PC1"_s).isEmpty());
+}
+
+TEST(FaxDiSpool, UnFileFuoriDallAreaFaxDellaPostazioneNonParte)
+{
+    InvioDiProva invio;
+    // Another user's failed fax, which a record must not carry into this job.
+    PopolaArchivio dati(invio.Server().Archivio(), invio.Server().Radice());
+    ASSERT_TRUE(dati.LavoroFax(u"01"_s, u"mrossi"_s, u"PC2"_s, u"77"_s, {u"ID=77"_s}, {}, u"x"_s));
+    const QString altrui = u"/usr/orbeni/hylafax/mrossi/77/P77.pdf"_s;
+    ScriviComposizione(invio, altrui);
+    EXPECT_FALSE(invio.Avvia());
+    EXPECT_TRUE(invio.Server().UltimoErrore().endsWith(
+        u"Allegato fax fuori dall'area fax della postazione: "_s + altrui))
+        << invio.Server().UltimoErrore().toStdString();
+    EXPECT_EQ(invio.Valore(u"SELECT COUNT(*) FROM spedizioni"_s), u"0"_s);
 }
 
 } // namespace
