@@ -35,6 +35,8 @@ class DriverOutlook final : public DriverPosta {
 public:
     void Apri() override
     {
+        // Sub-objects belong to the application object: they go first.
+        m_elemento.reset();
         m_namespace.reset();
         m_applicazione = std::make_unique<QAxObject>(u"Outlook.Application"_s);
         if (m_applicazione->isNull())

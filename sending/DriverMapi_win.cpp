@@ -14,6 +14,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A function of the library; the cast passes through the generic function type.
+template <typename Funzione> Funzione Trova(HMODULE libreria, const char* nome)
+{
+    return reinterpret_cast<Funzione>(reinterpret_cast<void (*)()>(GetProcAddress(libreria, nome)));
+}
+
 class DriverMapi final : public DriverPosta {
 public:
     DriverMapi()
@@ -21,9 +27,9 @@ public:
     {
         if (!m_libreria)
             return;
-        m_logon = reinterpret_cast<LPMAPILOGON>(GetProcAddress(m_libreria, "MAPILogon"));
-        m_logoff = reinterpret_cast<LPMAPILOGOFF>(GetProcAddress(m_libreria, "MAPILogoff"));
-        m_invia = reinterpret_cast<LPMAPISENDMAIL>(GetProcAddress(m_libreria, "MAPISendMail"));
+        m_logon = Trova<LPMAPILOGON>(m_libreria, "MAPILogon");
+        m_logoff = Trova<LPMAPILOGOFF>(m_libreria, "MAPILogoff");
+        m_invia = Trova<LPMAPISENDMAIL>(m_libreria, "MAPISendMail");
     }
     ~DriverMapi() override
     {
