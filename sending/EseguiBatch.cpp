@@ -37,6 +37,9 @@ QString Durata(std::chrono::milliseconds limite)
 bool EseguiBatch(const EsecutoreBatch& esecutore, const QString& prima, const QString& seconda,
     const QString& nome, bool senzaAttesa)
 {
+    // Without a working folder the files would land in the file system's root.
+    if (esecutore.CartellaLavoro.isEmpty())
+        return false;
     const FileBatch file = FileDelLavoro(esecutore.CartellaLavoro, nome);
     Cancella(file);
     {
