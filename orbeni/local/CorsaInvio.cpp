@@ -127,24 +127,7 @@ bool CorsaInvio::Invia(
     const bool numeroValido = email || NumeroFaxAccettabile(d.Fax);
     const QString estremi = email ? indirizzi.join(u';') : d.Fax;
 
-    Spedizione spedizione;
-    spedizione.Azienda = m_mandante.Azienda;
-    spedizione.Utente = m_mandante.Utente;
-    spedizione.NomePC = m_mandante.NomePC;
-    spedizione.ModoInvio = email ? ModoEmail : ModoFax;
-    spedizione.Nominativo = d.Nominativo;
-    spedizione.Indirizzo = estremi;
-    for (const FileAllegato& allegato : std::as_const(file))
-        if (spedizione.CodiceAnagrafica.isEmpty())
-            spedizione.CodiceAnagrafica = allegato.CodiceAnagrafica;
-    spedizione.NominativoMittente = d.NominativoMittente;
-    spedizione.EmailMittente = d.EmailMittente;
-    spedizione.Oggetto = d.Oggetto;
-    spedizione.Tentativi = d.Tentativi;
-    spedizione.Programmata = d.OraInvio.value_or(QDateTime());
-    spedizione.Momento = m_adesso;
-    spedizione.Stato = email ? u"IN USCITA"_s : numeroValido ? u"IN CODA"_s : u"ERRORE"_s;
-
+    const Spedizione spedizione = DatiSpedizione(d, file, email, numeroValido, estremi);
     QSqlDatabase db = m_contesto.Archivio.Database();
     const auto id = InserisciSpedizione(db, spedizione, errore);
     if (!id)
@@ -159,6 +142,29 @@ bool CorsaInvio::Invia(
         && RegistraEsito(file, spedizione.ModoInvio, estremi, d, numeroValido, *id, errore)
         && AggiornaRubricaCliente(
             d, HaOperazione(allegati, T::OperazioneInformativaExport), errore);
+}
+
+Spedizione CorsaInvio::DatiSpedizione(const DestinatarioSpool& d, const QList<FileAllegato>& file,
+    bool email, bool numeroValido, const QString& estremi) const
+{
+    Spedizione spedizione;
+    spedizione.Azienda = m_mandante.Azienda;
+    spedizione.Utente = m_mandante.Utente;
+    spedizione.NomePC = m_mandante.NomePC;
+    spedizione.ModoInvio = email ? ModoEmail : ModoFax;
+    spedizione.Nominativo = d.Nominativo;
+    spedizione.Indirizzo = estremi;
+    for (const FileAllegato& allegato : file)
+        if (spedizione.CodiceAnagrafica.isEmpty())
+            spedizione.CodiceAnagrafica = allegato.CodiceAnagrafica;
+    spedizione.NominativoMittente = d.NominativoMittente;
+    spedizione.EmailMittente = d.EmailMittente;
+    spedizione.Oggetto = d.Oggetto;
+    spedizione.Tentativi = d.Tentativi;
+    spedizione.Programmata = d.OraInvio.value_or(QDateTime());
+    spedizione.Momento = m_adesso;
+    spedizione.Stato = email ? u"IN USCITA"_s : numeroValido ? u"IN CODA"_s : u"ERRORE"_s;
+    return spedizione;
 }
 
 std::optional<QString> CorsaInvio::MittenteEmail(const DestinatarioSpool& d) const

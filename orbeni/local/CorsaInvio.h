@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orbeni/local/AllegatiSpool.h"
+#include "orbeni/local/ArchivioInvii.h"
 #include "orbeni/local/PubblicazioneDifferita.h"
 #include "orbeni/local/SpoolLetto.h"
 #include "orbeni/local/servizi/ContestoServizio.h"
@@ -10,8 +11,6 @@
 #include <QString>
 
 #include <optional>
-
-struct Documento;
 
 // Who asked for the run.
 struct MandanteInvio final {
@@ -37,6 +36,9 @@ private:
         const QList<const AllegatoSpool*>& allegati, QString& errore);
     bool Invia(const DestinatarioSpool& destinatario, const QList<const AllegatoSpool*>& allegati,
         QString& errore);
+    [[nodiscard]] Spedizione DatiSpedizione(const DestinatarioSpool& destinatario,
+        const QList<FileAllegato>& file, bool email, bool numeroValido,
+        const QString& estremi) const;
     // Stages the message; its outbox path relative to the root, or nothing.
     std::optional<QString> Email(const DestinatarioSpool& destinatario,
         const QStringList& indirizzi, const QList<FileAllegato>& file, qint64 idSpedizione,
