@@ -176,23 +176,30 @@ QByteArray InvioDiProva::PdfDocumento(const QString& serie, int numero)
         {serie, numero}));
 }
 
-QStringList InvioDiProva::DaInviare()
+QList<DocumentoPtr> InvioDiProva::Documenti(const QString& tipo)
 {
     QStringList richiesta(111);
     richiesta[0] = u"01"_s;
     richiesta[1] = u"DOCUMENTI"_s;
     richiesta[2] = u"AZ"_s;
     richiesta[3] = u"it"_s;
-    richiesta[27] = u"DA INVIARE"_s;
+    richiesta[27] = tipo;
     richiesta[90] = u"@END@"_s;
     richiesta[96] = u"demo"_s;
     DocumentiTrovati trovati;
     EXPECT_TRUE(Server().Richiesta(u"local"_s, u"DOCUME"_s, richiesta, trovati))
         << Server().UltimoErrore().toStdString();
-    QStringList documenti;
+    QList<DocumentoPtr> documenti;
     for (const ClientePtr& cliente : std::as_const(trovati.Clienti))
-        for (const DocumentoPtr& documento : std::as_const(cliente->DocumentiCliente))
-            documenti.append(documento->Serie + u' ' + QString::number(documento->Numero));
+        documenti += cliente->DocumentiCliente;
+    return documenti;
+}
+
+QStringList InvioDiProva::DaInviare()
+{
+    QStringList documenti;
+    for (const DocumentoPtr& documento : Documenti(u"DA INVIARE"_s))
+        documenti.append(documento->Serie + u' ' + QString::number(documento->Numero));
     documenti.sort();
     return documenti;
 }

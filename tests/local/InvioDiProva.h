@@ -32,6 +32,8 @@ public:
     [[nodiscard]] QByteArray PdfDocumento(const QString& serie, int numero);
     // The documents a "DA INVIARE" search of the documents service lists, as "Serie Numero".
     [[nodiscard]] QStringList DaInviare();
+    // The documents of one type as the documents service hands them to the lists.
+    [[nodiscard]] QList<DocumentoPtr> Documenti(const QString& tipo);
 
     static inline const QString NomePC = QStringLiteral("PC1");
 

@@ -36,6 +36,13 @@ TEST(AvviaInvio, DocumentiVannoPerEmailEFaxEEscononoDaQuelliDaInviare)
                            "ON i.IdServer = d.IdServer WHERE i.ModoInvio = 'EMAIL'"_s),
         u"FATTURE EMESSE"_s);
 
+    // The document list shows it sent, when and by whom.
+    const QList<DocumentoPtr> fatture = invio.Documenti(u"FATTURE EMESSE"_s);
+    ASSERT_EQ(fatture.size(), 1);
+    EXPECT_TRUE(fatture[0]->Inviato());
+    EXPECT_EQ(fatture[0]->DataInvio, u"16/06/2025"_s);
+    EXPECT_EQ(fatture[0]->MittenteInvio, u"Ufficio 'Vendite"_s);
+
     const QStringList messaggi = invio.Messaggi();
     ASSERT_EQ(messaggi.size(), 1);
     EXPECT_TRUE(
