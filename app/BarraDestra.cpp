@@ -38,7 +38,7 @@ QString DidascaliaACapo(const QString& didascalia)
     QStringList righe;
     QString riga;
     for (const QString& parola : parole) {
-        if (!riga.isEmpty() && riga.size() + 1 + parola.size() > 16) {
+        if (!riga.isEmpty() && riga.size() + 1 + parola.size() > 14) {
             righe.append(riga);
             riga.clear();
         }

@@ -42,11 +42,12 @@ int main(int argc, char** argv)
         [&dialoghi, &cartellaBase](const QString& indirizzo) {
             const auto libreria = CreaLibreria(indirizzo, dialoghi, cartellaBase);
             return libreria ? *libreria : LibreriaOrbeni {};
+        },
+        LeggiRegistro, TerminaProcessoSubito,
+        [&globali, &dialoghi](FSelezionaCliente& finestra) {
+            dialoghi.ImpostaGenitore(&finestra);
+            InstallaViste(finestra, globali, dialoghi);
         }};
-    dipendenze.installaViste = [&globali, &dialoghi](FSelezionaCliente& finestra) {
-        dialoghi.ImpostaGenitore(&finestra);
-        InstallaViste(finestra, globali, dialoghi);
-    };
     Avvio avvio(globali, std::move(dipendenze));
     if (!avvio.Main(QApplication::arguments()))
         return 0;

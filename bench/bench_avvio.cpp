@@ -32,7 +32,7 @@ void AvvioFinoAllaFinestra(benchmark::State& stato)
                     return libreria ? *libreria : LibreriaOrbeni {};
                 },
                 [](RadiceRegistro, const QString&, const QString&) { return ValoreRegistro {}; },
-                [](int) {}});
+                [](int) {}, {}});
         const bool aperta = avvio.Main(argomenti);
         QApplication::processEvents();
         if (avvio.FinestraPrincipale())

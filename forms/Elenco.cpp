@@ -29,6 +29,33 @@ QString RigaElenco::TestoColonna(int colonna) const
     return colonna < Celle.size() ? Celle[colonna].Testo : QString();
 }
 
+Elenco::Elenco(const Elenco& altro)
+    : Colonne(altro.Colonne)
+    , m_righe(altro.m_righe)
+    , m_indice(altro.m_indice)
+    , m_ordinato(altro.m_ordinato)
+    , m_colonnaOrdinamento(altro.m_colonnaOrdinamento)
+    , m_discendente(altro.m_discendente)
+{
+}
+
+Elenco& Elenco::operator=(const Elenco& altro)
+{
+    Colonne = altro.Colonne;
+    m_righe = altro.m_righe;
+    m_indice = altro.m_indice;
+    m_ordinato = altro.m_ordinato;
+    m_colonnaOrdinamento = altro.m_colonnaOrdinamento;
+    m_discendente = altro.m_discendente;
+    return *this;
+}
+
+Elenco::~Elenco()
+{
+    if (m_distrutto)
+        m_distrutto();
+}
+
 void Elenco::AggiungiColonna(const QString& chiave, const QString& intestazione, int larghezzaTwips,
     Qt::Alignment allineamento)
 {

@@ -63,6 +63,12 @@ struct ColonnaElenco final {
 // Logic reads and writes it; ElencoView shows it.
 class Elenco final {
 public:
+    Elenco() = default;
+    // A copy holds the same columns and rows but is shown by no view.
+    Elenco(const Elenco& altro);
+    Elenco& operator=(const Elenco& altro);
+    ~Elenco();
+
     QList<ColonnaElenco> Colonne;
 
     void AggiungiColonna(const QString& chiave, const QString& intestazione, int larghezzaTwips,
@@ -89,10 +95,12 @@ public:
 
     // Tells the views that rows or cells changed; call it once after a batch of changes.
     void Cambiato() const;
-    // The view that shows the list registers here; the list does not own it.
-    void ImpostaOsservatore(std::function<void()> osservatore)
+    // The view that shows the list registers here; the list does not own it. The view hears of
+    // every batch of changes and of the list's end, whichever of the two goes first.
+    void ImpostaOsservatore(std::function<void()> cambiato, std::function<void()> distrutto = {})
     {
-        m_osservatore = std::move(osservatore);
+        m_osservatore = std::move(cambiato);
+        m_distrutto = std::move(distrutto);
     }
 
 private:
@@ -104,6 +112,7 @@ private:
     int m_colonnaOrdinamento = 0;
     bool m_discendente = false;
     std::function<void()> m_osservatore;
+    std::function<void()> m_distrutto;
 };
 
 constexpr int TwipsPerPixel = 15;

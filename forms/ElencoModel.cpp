@@ -7,14 +7,20 @@
 
 ElencoModel::ElencoModel(Elenco& elenco, QObject* genitore)
     : QAbstractTableModel(genitore)
-    , m_elenco(elenco)
+    , m_elenco(&elenco)
 {
-    m_elenco.ImpostaOsservatore([this] { Ricarica(); });
+    m_elenco->ImpostaOsservatore([this] { Ricarica(); },
+        [this] {
+            // The list went first: show an empty one from now on.
+            beginResetModel();
+            m_elenco = &m_vuoto;
+            endResetModel();
+        });
 }
 
 ElencoModel::~ElencoModel()
 {
-    m_elenco.ImpostaOsservatore({});
+    m_elenco->ImpostaOsservatore({});
 }
 
 void ElencoModel::Ricarica()
@@ -25,19 +31,19 @@ void ElencoModel::Ricarica()
 
 int ElencoModel::rowCount(const QModelIndex& genitore) const
 {
-    return genitore.isValid() ? 0 : m_elenco.Conta();
+    return genitore.isValid() ? 0 : m_elenco->Conta();
 }
 
 int ElencoModel::columnCount(const QModelIndex& genitore) const
 {
-    return genitore.isValid() ? 0 : static_cast<int>(m_elenco.Colonne.size());
+    return genitore.isValid() ? 0 : static_cast<int>(m_elenco->Colonne.size());
 }
 
 QVariant ElencoModel::data(const QModelIndex& indice, int ruolo) const
 {
-    if (!indice.isValid() || indice.row() >= m_elenco.Conta())
+    if (!indice.isValid() || indice.row() >= m_elenco->Conta())
         return {};
-    const RigaElenco& riga = m_elenco.Riga(indice.row());
+    const RigaElenco& riga = m_elenco->Riga(indice.row());
     const int colonna = indice.column();
     if (colonna == 0) {
         switch (ruolo) {
@@ -74,19 +80,19 @@ QVariant ElencoModel::data(const QModelIndex& indice, int ruolo) const
         return grassetto;
     }
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(m_elenco.Colonne[colonna].Allineamento | Qt::AlignVCenter);
+        return QVariant::fromValue(m_elenco->Colonne[colonna].Allineamento | Qt::AlignVCenter);
     default: return {};
     }
 }
 
 QVariant ElencoModel::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const
 {
-    if (orientamento != Qt::Horizontal || sezione < 0 || sezione >= m_elenco.Colonne.size())
+    if (orientamento != Qt::Horizontal || sezione < 0 || sezione >= m_elenco->Colonne.size())
         return {};
     if (ruolo == Qt::DisplayRole)
-        return m_elenco.Colonne[sezione].Intestazione;
+        return m_elenco->Colonne[sezione].Intestazione;
     if (ruolo == Qt::DecorationRole)
-        return ListaImmagini::Icona(m_elenco.Colonne[sezione].IconaIntestazione);
+        return ListaImmagini::Icona(m_elenco->Colonne[sezione].IconaIntestazione);
     return {};
 }
 
@@ -101,9 +107,9 @@ Qt::ItemFlags ElencoModel::flags(const QModelIndex& indice) const
 bool ElencoModel::setData(const QModelIndex& indice, const QVariant& valore, int ruolo)
 {
     if (!m_caselle || ruolo != Qt::CheckStateRole || indice.column() != 0
-        || indice.row() >= m_elenco.Conta())
+        || indice.row() >= m_elenco->Conta())
         return false;
-    m_elenco.Riga(indice.row()).Spuntata = valore.toInt() == Qt::Checked;
+    m_elenco->Riga(indice.row()).Spuntata = valore.toInt() == Qt::Checked;
     Q_EMIT dataChanged(indice, indice, {Qt::CheckStateRole});
     return true;
 }

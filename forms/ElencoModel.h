@@ -12,7 +12,7 @@ public:
     ~ElencoModel() override;
 
     void ImpostaCaselle(bool caselle) { m_caselle = caselle; }
-    [[nodiscard]] Elenco& Dati() { return m_elenco; }
+    [[nodiscard]] Elenco& Dati() { return *m_elenco; }
     // Re-reads the whole list after a batch of changes.
     void Ricarica();
 
@@ -24,6 +24,7 @@ public:
     bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo) override;
 
 private:
-    Elenco& m_elenco;
+    Elenco m_vuoto;
+    Elenco* m_elenco;
     bool m_caselle = false;
 };

@@ -34,10 +34,10 @@ void ElencoView::ApplicaColonne()
     }
 }
 
-std::optional<CellaCliccata> ElencoView::CellaInPunto(const QPoint& punto) const
+std::optional<PosizioneCella> ElencoView::CellaInPunto(const QPoint& punto) const
 {
     const QModelIndex indice = indexAt(punto);
     if (!indice.isValid())
         return std::nullopt;
-    return CellaCliccata {indice.row(), indice.column()};
+    return PosizioneCella {indice.row(), indice.column()};
 }

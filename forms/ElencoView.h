@@ -7,7 +7,7 @@
 
 #include <optional>
 
-struct CellaCliccata final {
+struct PosizioneCella final {
     int Riga = -1;
     int Colonna = -1;
 };
@@ -24,7 +24,7 @@ public:
     // Applies the widths of the columns (twips) again; a width of 0 hides the column.
     void ApplicaColonne();
     // The row and column under a point of the viewport, if it is on a cell of a row.
-    [[nodiscard]] std::optional<CellaCliccata> CellaInPunto(const QPoint& punto) const;
+    [[nodiscard]] std::optional<PosizioneCella> CellaInPunto(const QPoint& punto) const;
 
 Q_SIGNALS:
     void IntestazioneCliccata(int colonna);

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-httpserver-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-httpserver-dev qt6-websockets-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libldap-dev slapd ldap-utils zlib1g-dev
   xdg-utils

@@ -39,7 +39,7 @@ public:
                     return libreria ? *libreria : LibreriaOrbeni {};
                 },
                 [](RadiceRegistro, const QString&, const QString&) { return ValoreRegistro {}; },
-                [this](int) { ++terminato; }});
+                [this](int) { ++terminato; }, {}});
         return avvio->Main(QStringList {u"invexo"_s} + opzioni);
     }
 
