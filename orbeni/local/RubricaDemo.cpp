@@ -97,3 +97,21 @@ std::optional<int> SeminaRubricaDemo(const DirectoryContatti& directory, const Q
     }
     return aggiunti;
 }
+
+std::unique_ptr<ServizioContatti> AvviaRubricaDemo(const DirectoryContatti& directory,
+    const QString& dominio, ArchivioLocale& archivio, const QString& azienda)
+{
+    auto servizio = std::make_unique<ServizioContatti>(directory);
+    if (servizio->Avvia() == 0 || !servizio->PubblicaIndirizzo(dominio)
+        || !SeminaRubricaDemo(directory, dominio, archivio, azienda))
+        return nullptr;
+    QSqlQuery query(archivio.Database());
+    query.prepare(u"UPDATE opzioni_servizio SET RubricaLdap = 1, ServerLdap = ?, "
+                  "DominioPosta = ? WHERE Azienda = ?"_s);
+    query.addBindValue(directory.Host);
+    query.addBindValue(dominio);
+    query.addBindValue(azienda);
+    if (!query.exec())
+        return nullptr;
+    return servizio;
+}

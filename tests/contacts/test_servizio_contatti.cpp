@@ -8,6 +8,8 @@
 #include "tests/support/DialoghiScriptati.h"
 #include "tests/support/TempRoot.h"
 
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -167,6 +169,20 @@ TEST(RubricaDemoTest, SeedsContactsFromTheStoreOnce)
     Cliente fornitore = soloFax;
     CercaContattiCliente(fornitore, u"02"_s, u"PRIVACY"_s, rubrica, *globali->Archivio);
     EXPECT_EQ(fornitore.Fax, u"0574111");
+
+    // The whole demo set-up: service published, options switched to the directory.
+    ASSERT_TRUE(dati.Opzioni(u"02"_s, ArchivioSerie()));
+    const auto servizio = AvviaRubricaDemo(directory, u"quorvanel.it"_s, archivio, u"02"_s);
+    ASSERT_TRUE(servizio);
+    ChiudiConnessioneLdap(*globali);
+    ASSERT_TRUE(ConnessioneLdap(*globali, dialoghi, AccessoLdap {}));
+    EXPECT_EQ(globali->ConnessioneLdap->webUrl(), servizio->Indirizzo());
+    QSqlQuery opzioni(archivio.Database());
+    ASSERT_TRUE(opzioni.exec(
+        u"SELECT RubricaLdap, ServerLdap FROM opzioni_servizio WHERE Azienda = '02'"_s));
+    ASSERT_TRUE(opzioni.next());
+    EXPECT_EQ(opzioni.value(0).toInt(), 1);
+    EXPECT_EQ(opzioni.value(1).toString(), DirectoryDiProva().Indirizzo());
 }
 
 } // namespace
