@@ -5,10 +5,21 @@
 #include "documents/VistaDocumenti.h"
 #include "forms/DialoghiQt.h"
 #include "orbeni/local/CreaLibreria.h"
+#include "platform/Avviatore.h"
 #include "platform/Orologio.h"
+#include "sending/ContestoInvio.h"
+#include "sending/DriverPosta.h"
+#include "sending/FinestraInvioQt.h"
+#include "sending/FormEmail.h"
+#include "sending/PostaLocale.h"
+#include "sending/PulsantiInvio.h"
+#include "sending/StampaSelezione.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFrame>
+#include <QLineEdit>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -20,7 +31,32 @@ void InstallaViste(FSelezionaCliente& finestra, Invexo_Main& globali, Dialoghi& 
 {
     static ApritoreDesktop apritore;
     auto* documenti = new VistaDocumenti(finestra, globali, dialoghi, apritore);
-    finestra.Agganci.PulsanteDestro = [documenti](int frame) { documenti->PulsanteDestro(frame); };
+
+    // The send, print and fax buttons: the mail client, the send dialog and the window effects.
+    static std::unique_ptr<DriverPosta> posta
+        = CreaDriverPosta(globali, dialoghi, AvviatorePredefinito());
+    auto* formEmail = new FormEmail(
+        globali, dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(), &finestra);
+    static std::unique_ptr<FinestraInvioQt> effetti;
+    effetti = std::make_unique<FinestraInvioQt>(finestra, *formEmail);
+    effetti->Cerca = [documenti] { documenti->FPicRicercaDocumentoDaInviare_Click(); };
+    effetti->Disponi = [&finestra] { finestra.Resize(); };
+    documenti->SegnalaNonStampato = [&finestra, &dialoghi](int riga) {
+        tmrCmdSegnalaDocumentoNonStampato_Timer(
+            finestra.Pannelli().DocumentiDaInviare, riga, dialoghi);
+    };
+    finestra.Agganci.ChiudiPosta = [&globali] { ChiudiPosta(globali, *posta); };
+    finestra.Agganci.PulsanteDestro = [&finestra, &globali, &dialoghi, documenti](int frame) {
+        if (documenti->PulsanteDestro(frame))
+            return;
+        auto& p = finestra.Pannelli();
+        ContestoInvio contesto {globali, dialoghi, ImpostazioniPredefinite(), OrologioPredefinito(),
+            *effetti, *posta, p.Documenti, p.DocumentiDaInviare, p.InviaDocSel,
+            VistaInvio {p.FCTipoDoc->currentText(), !p.FramePrivacy->isHidden(),
+                p.RicCPrivacy->currentText()},
+            p.EmailTxtMittenteDaInviare->text(), p.FaxTxtMittenteDaInviare->text()};
+        PremiPulsanteInvio(frame, contesto);
+    };
 }
 
 } // namespace
