@@ -85,7 +85,8 @@ TEST(ServerLocale, CopieNeiDueSensiByteAByte)
 {
     RadiceDiProva radice(false);
     ServerLocale& server = radice.Server();
-    const QByteArray dati("riga uno\r\nriga due\x00\xff fine", 27);
+    static const char grezzi[] = "riga uno\r\nriga due\x00\xff fine";
+    const QByteArray dati(grezzi, sizeof grezzi - 1);
     const QString locale = radice.Ambiente().CartellaLavoro() + u"/export0123"_s;
     {
         QFile file(locale);
