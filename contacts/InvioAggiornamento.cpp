@@ -48,6 +48,9 @@ void InvioAggiornamento::Invia(const QString& url, const QByteArray& corpo)
     }
     m_dialoghi.EseguiEventi();
     Annulla();
+    // An outcome still waiting to be shown belongs to the request this one replaces.
+    m_tmrDisplay.stop();
+    m_esito.clear();
 
     QNetworkRequest richiesta {QUrl(url)};
     richiesta.setHeader(QNetworkRequest::ContentTypeHeader, u"application/x-www-form-urlencoded"_s);
