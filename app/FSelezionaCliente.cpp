@@ -1,6 +1,7 @@
 #include "app/FSelezionaCliente.h"
 
 #include "app/Etichette.h"
+#include "documents/SerieDocumenti.h"
 #include "forms/Dialoghi.h"
 #include "forms/ElencoView.h"
 #include "platform/Orologio.h"
@@ -80,7 +81,7 @@ void FSelezionaCliente::Carica(const MittentiPredefiniti& mittenti)
         p.LWNomSel->ApplicaColonne();
         p.LWInviaDocSel->ApplicaColonne();
     }
-    TogliBottoniDestra(m_barra, m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto);
+    TogliBottoniDestra(m_barra, m_globali.Opzioni());
     // Report lists here have no icon gutter to hide, so the first column keeps its width.
     MostraSelezionaCliente();
     RiempiAnni();
@@ -249,19 +250,8 @@ void FSelezionaCliente::CaricaSerie(const QString& etichetta)
 {
     QComboBox* serie = m_pannelli->FCSerieDoc;
     serie->clear();
-    serie->addItem(QString());
-    if (!m_globali.Archivio)
-        return;
-    const bool credemtel = Etichette::ECredemtel(etichetta);
-    for (const VoceSerie& voce : std::as_const(m_globali.Archivio->VociSerie)) {
-        if (voce.Serie.isEmpty())
-            continue;
-        const bool delTipo = credemtel ? (voce.TipoDocumento == Etichette::FattureEmesse
-                                 || voce.TipoDocumento == Etichette::NoteDiCreditoEmesse)
-                                       : voce.TipoDocumento == etichetta;
-        if (delTipo)
-            serie->addItem(voce.Serie + u" "_s + voce.DescrizioneSerie);
-    }
+    serie->addItems(m_globali.Archivio ? ::CaricaSerie(*m_globali.Archivio, etichetta)
+                                       : QStringList {QString()});
 }
 
 void FSelezionaCliente::MostraSoloPannello(QFrame* pannello)
@@ -312,7 +302,7 @@ void FSelezionaCliente::MostraEsenzione()
 {
     MostraSoloPannello(m_pannelli->FrameEsenzione);
     m_pannelli->FrameDocumenti->hide();
-    TogliBottoniDestra(m_barra, m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto);
+    TogliBottoniDestra(m_barra, m_globali.Opzioni());
     Resize();
 }
 
@@ -320,13 +310,13 @@ void FSelezionaCliente::MostraElenchiCliFor()
 {
     MostraSoloPannello(m_pannelli->FrameElCliFor);
     m_pannelli->FrameDocumenti->hide();
-    TogliBottoniDestra(m_barra, m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto);
+    TogliBottoniDestra(m_barra, m_globali.Opzioni());
     Resize();
 }
 
 void FSelezionaCliente::ResizeRigheDaInviare()
 {
-    const ArchivioSerie& archivio = m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto;
+    const ArchivioSerie& archivio = m_globali.Opzioni();
     auto& opzioni = m_pannelli->optDaInviare;
     for (int riga = 0; riga < 5; ++riga)
         opzioni[riga]->hide();
@@ -380,7 +370,7 @@ void FSelezionaCliente::FPicRewind_Click()
              p.FrameExport, p.FramePrivacy, p.FrameDocumenti, p.FrameDocumentiDaInviare})
         frame->hide();
     m_barra.EliminaVisibile = false;
-    const ArchivioSerie& archivio = m_globali.Archivio ? *m_globali.Archivio : m_archivioVuoto;
+    const ArchivioSerie& archivio = m_globali.Opzioni();
     TogliBottoniDestra(m_barra, archivio);
     p.RicCTipoDoc->setCurrentIndex(-1);
     p.RicCTipoDocDaInviare->setCurrentIndex(-1);

@@ -98,7 +98,6 @@ private:
     std::unique_ptr<PannelliPrincipali> m_pannelli;
     BarraDestra* m_barraWidget;
     StatoBarraDestra m_barra;
-    ArchivioSerie m_archivioVuoto;
     // The last type chosen (the tag of the hidden picture of the original window).
     QString m_picTrackService;
     bool m_scaricata = false;
