@@ -2,6 +2,12 @@
 
 #include <QFile>
 
+const ArchivioSerie& Invexo_Main::Opzioni() const
+{
+    static const ArchivioSerie nessuna;
+    return Archivio ? *Archivio : nessuna;
+}
+
 void CancellaFileTemporanei(Invexo_Main& globali)
 {
     for (const QString& percorso : std::as_const(globali.FileDaCancellare))

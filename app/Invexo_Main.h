@@ -47,6 +47,9 @@ struct Invexo_Main final {
     // The shared directory connection: empty until first use, dropped on a change of view.
     std::shared_ptr<CLdapUtil> ConnessioneLdap;
 
+    // The service options of the series archive; all off before it has been loaded.
+    [[nodiscard]] const ArchivioSerie& Opzioni() const;
+
     // The user id of the session, or empty.
     [[nodiscard]] QString Utente() const
     {

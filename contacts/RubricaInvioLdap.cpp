@@ -24,8 +24,7 @@ void RubricaInvioLdap::CompletaIndirizzi(Cliente& copia, const Documento& docume
 {
     if (!m_rubrica)
         return;
-    const ArchivioSerie vuoto;
-    const ArchivioSerie& opzioni = m_globali.Archivio ? *m_globali.Archivio : vuoto;
+    const ArchivioSerie& opzioni = m_globali.Opzioni();
     CercaContattiCliente(copia, m_globali.CodiceAzienda, documento.Sigla, *m_rubrica, opzioni);
     CercaContattiFornitori(
         copia, m_globali.CodiceAzienda, documento.Sigla, *m_rubrica, documento.AltriCodici);

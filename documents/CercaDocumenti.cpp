@@ -39,8 +39,7 @@ EsitoRicercaDocumenti CercaDocumenti(
 {
     EsitoRicercaDocumenti esito;
     lista.Svuota();
-    const ArchivioSerie archivioVuoto;
-    const ArchivioSerie& archivio = sessione.Archivio ? *sessione.Archivio : archivioVuoto;
+    const ArchivioSerie& archivio = sessione.Opzioni();
     const bool daInviare = criteri.etichetta == Etichette::DaInviare;
     if (!sessione.Servizi
         || (daInviare && archivio.RubricaLdap && !(rubrica && rubrica->Connetti()))) {
@@ -69,8 +68,7 @@ EsitoRicercaDocumenti FPicRicercaDocumento(
     Elenco& documenti, const CriteriRicercaDocumenti& criteri, Invexo_Main& sessione)
 {
     const EsitoRicercaDocumenti esito = CercaDocumenti(documenti, criteri, sessione);
-    LarghezzeLWDocumenti(
-        documenti, criteri.etichetta, sessione.Archivio ? *sessione.Archivio : ArchivioSerie());
+    LarghezzeLWDocumenti(documenti, criteri.etichetta, sessione.Opzioni());
     if (Etichette::ECredemtel(criteri.etichetta))
         CheckTuttiCredemtel(documenti);
     return esito;

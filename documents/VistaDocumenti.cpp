@@ -47,12 +47,6 @@ int OpzioneScelta(const QList<QRadioButton*>& opzioni)
     return -1;
 }
 
-const ArchivioSerie& Opzioni(const Invexo_Main& globali)
-{
-    static const ArchivioSerie nessuna;
-    return globali.Archivio ? *globali.Archivio : nessuna;
-}
-
 } // namespace
 
 VistaDocumenti::VistaDocumenti(
@@ -77,7 +71,7 @@ VistaDocumenti::VistaDocumenti(
 
     MostraRicercaCliente = [](FormRicercaCliente& form) { form.exec(); };
     Editori.EstremiInvio = [this](const ClientePtr& cliente) {
-        FormEstremiInvio editor(Opzioni(m_globali), m_dialoghi, &m_finestra);
+        FormEstremiInvio editor(m_globali.Opzioni(), m_dialoghi, &m_finestra);
         return editor.changeParametriInvioCliente(cliente);
     };
     Collega();
@@ -154,7 +148,7 @@ void VistaDocumenti::FPicRicercaDocumento_Click()
     p.FrameDocumentiDaInviare->hide();
     if (p.FrameDocumenti->isHidden()) {
         p.FrameDocumenti->show();
-        MostraBottoniDestra(m_finestra.Barra(), Opzioni(m_globali), campi.Etichetta);
+        MostraBottoniDestra(m_finestra.Barra(), m_globali.Opzioni(), campi.Etichetta);
     }
     m_dialoghi.Clessidra(true);
     m_dialoghi.EseguiEventi();
@@ -169,10 +163,10 @@ void VistaDocumenti::FPicRicercaDocumentoDaInviare_Click()
     auto& p = P();
     if (p.FrameDocumentiDaInviare->isHidden()) {
         p.FrameDocumentiDaInviare->show();
-        MostraBottoniDestraDaInviare(m_finestra.Barra(), Opzioni(m_globali));
+        MostraBottoniDestraDaInviare(m_finestra.Barra(), m_globali.Opzioni());
     }
     const auto criteri = CriteriDaInviare(OpzioneScelta(p.optDaInviare), LeggiData(p.FCPeriodo[0]),
-        LeggiData(p.FCPeriodo[1]), p.FCTipoDoc->currentText(), Opzioni(m_globali));
+        LeggiData(p.FCPeriodo[1]), p.FCTipoDoc->currentText(), m_globali.Opzioni());
     m_dialoghi.Clessidra(true);
     m_dialoghi.EseguiEventi();
     FPicRicercaDocumentoDaInviare(p.DocumentiDaInviare, criteri, m_globali, Rubrica);
@@ -245,18 +239,18 @@ void VistaDocumenti::TestataCliccata(ListaDocumenti lista, int colonna)
 void VistaDocumenti::CellaDocumenti(int riga, int colonna)
 {
     // The annotation actions arrive with the annotation windows; the selection cells act here.
-    ClickCellaDocumento(P().Documenti, riga, colonna, Opzioni(m_globali), m_dialoghi);
+    ClickCellaDocumento(P().Documenti, riga, colonna, m_globali.Opzioni(), m_dialoghi);
 }
 
 void VistaDocumenti::CellaDaInviare(int riga, int colonna)
 {
     const EsitoClickCella esito = ClickCellaDocumentoDaInviare(
-        P().DocumentiDaInviare, riga, colonna, Opzioni(m_globali), m_dialoghi);
+        P().DocumentiDaInviare, riga, colonna, m_globali.Opzioni(), m_dialoghi);
     // The editors and messages open after the list's own mouse handling has finished.
     if (esito.Azione == AzioneCella::ModificaIndirizzo) {
         QTimer::singleShot(20, this, [this, riga] {
             CambiaParametriInvioDaInviare(
-                P().DocumentiDaInviare, riga, Opzioni(m_globali), Editori);
+                P().DocumentiDaInviare, riga, m_globali.Opzioni(), Editori);
         });
     } else if (esito.Azione == AzioneCella::SegnalaNonStampato && SegnalaNonStampato) {
         QTimer::singleShot(20, this, [this, riga] { SegnalaNonStampato(riga); });
