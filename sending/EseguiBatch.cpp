@@ -57,6 +57,8 @@ bool EseguiBatch(const EsecutoreBatch& esecutore, const QString& prima, const QS
     if (senzaAttesa)
         return true;
 
+    // The window gets its events at least once, however fast the job ends.
+    esecutore.Finestra.EseguiEventi();
     const QDeadlineTimer scadenza(esecutore.Limite);
     while (!QFile::exists(file.Segnale)) {
         if (scadenza.hasExpired()) {
