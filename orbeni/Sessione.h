@@ -17,7 +17,13 @@ struct ContestoAzienda final {
 // The library's session: user, company and the single-instance topic.
 class Sessione final {
 public:
-    void ImpostaAzienda(const ContestoAzienda& contesto) { m_azienda = contesto; }
+    // The directory knows the company by its own code unless told otherwise.
+    void ImpostaAzienda(const ContestoAzienda& contesto)
+    {
+        m_azienda = contesto;
+        if (Utente.CodiceDirectory.isEmpty())
+            Utente.CodiceDirectory = contesto.Codice;
+    }
     void ImpostaArgomentoDde(const QString& argomento) { m_argomentoDde = argomento; }
     [[nodiscard]] const ContestoAzienda& Azienda() const { return m_azienda; }
     [[nodiscard]] const QString& ArgomentoDde() const { return m_argomentoDde; }
