@@ -12,6 +12,10 @@ EsitoRigheDocumenti AggiungiRigheDocumenti(Elenco& lista, const DocumentiTrovati
     const OpzioniRigheDocumenti& opzioni, const SigleTipi& sigle, RubricaInvio* rubrica)
 {
     EsitoRigheDocumenti esito;
+    qsizetype documenti = 0;
+    for (const ClientePtr& cliente : trovati.Clienti)
+        documenti += cliente ? cliente->DocumentiCliente.size() : 0;
+    lista.Riserva(static_cast<int>(documenti));
     for (const ClientePtr& cliente : trovati.Clienti) {
         if (!cliente)
             continue;

@@ -81,6 +81,14 @@ bool Elenco::Aggiungi(RigaElenco riga)
     return true;
 }
 
+void Elenco::Riserva(int righe)
+{
+    if (righe <= 0)
+        return;
+    m_righe.reserve(m_righe.size() + righe);
+    m_indice.reserve(m_indice.size() + righe);
+}
+
 void Elenco::Rimuovi(int indice)
 {
     if (indice < 0 || indice >= m_righe.size())

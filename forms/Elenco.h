@@ -77,6 +77,8 @@ public:
 
     // Adds a row; false when its key is already taken (an empty key is never taken).
     bool Aggiungi(RigaElenco riga);
+    // Makes room for that many more rows, so that a large batch grows the list only once.
+    void Riserva(int righe);
     void Rimuovi(int indice);
     void Svuota();
     [[nodiscard]] int Conta() const { return static_cast<int>(m_righe.size()); }
