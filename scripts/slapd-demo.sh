@@ -3,7 +3,8 @@
 # prints the port. The directory holds the domain quorvanel.it with the users "demo"
 # (demo@quorvanel.it) and "mrossi" (mario.rossi@quorvanel.it) and an empty contacts branch; the
 # embedded server fills the contacts from its store and publishes its contacts web service.
-# Run again with the same DIR: prints the port of the running slapd. "DIR stop" stops it.
+# Run again with the same DIR: prints the port of the running slapd, or starts it again on the
+# contents it had (remove DIR to start afresh). "DIR stop" stops it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 1 ] || [ $# -gt 2 ] || { [ $# -eq 2 ] && [ "$2" != stop ]; }; then
@@ -26,7 +27,13 @@ running_pid() {
 if [ "${2:-}" = stop ]; then
   if pid=$(running_pid); then
     kill "$pid"
+    # Ends when slapd has closed its database, so a new start finds it whole.
+    for _ in $(seq 1 100); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
   fi
+  rm -f "$dir/porta"
   exit 0
 fi
 if running_pid >/dev/null && [ -s "$dir/porta" ]; then
@@ -35,7 +42,7 @@ if running_pid >/dev/null && [ -s "$dir/porta" ]; then
 fi
 
 mkdir -p "$dir/db"
-rm -f "$dir"/db/*.mdb "$dir/porta"
+rm -f "$dir/porta"
 cat >"$dir/slapd.conf" <<CONF
 include /etc/ldap/schema/core.schema
 include /etc/ldap/schema/cosine.schema
@@ -97,7 +104,10 @@ sn: Rossi
 userLogin: mario.rossi@quorvanel.it
 LDIF
 
-/usr/sbin/slapadd -q -f "$dir/slapd.conf" -l "$dir/seed.ldif"
+# The contents stay from one run to the next, so the demo's edits are kept.
+if [ ! -s "$dir/db/data.mdb" ]; then
+  /usr/sbin/slapadd -q -f "$dir/slapd.conf" -l "$dir/seed.ldif"
+fi
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()')
 /usr/sbin/slapd -h "ldap://127.0.0.1:$port/" -f "$dir/slapd.conf"
 for _ in $(seq 1 100); do
