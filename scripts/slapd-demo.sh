@@ -108,8 +108,22 @@ LDIF
 if [ ! -s "$dir/db/data.mdb" ]; then
   /usr/sbin/slapadd -q -f "$dir/slapd.conf" -l "$dir/seed.ldif"
 fi
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()')
-/usr/sbin/slapd -h "ldap://127.0.0.1:$port/" -f "$dir/slapd.conf"
+# A free port: one nothing answers on and slapd could bind (it exits non-zero when it cannot).
+started=
+for _ in $(seq 1 20); do
+  port=$((20000 + RANDOM % 40000))
+  if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+    continue
+  fi
+  if /usr/sbin/slapd -h "ldap://127.0.0.1:$port/" -f "$dir/slapd.conf" 2>/dev/null; then
+    started=1
+    break
+  fi
+done
+if [ -z "$started" ]; then
+  echo "slapd non si avvia (AppArmor può impedirgli di leggere $dir)" >&2
+  exit 1
+fi
 for _ in $(seq 1 100); do
   if ldapsearch -x -H "ldap://127.0.0.1:$port/" -D "cn=manager,o=internet" -w krovelbin \
     -b "$base" -s base dn >/dev/null 2>&1; then
