@@ -8,6 +8,12 @@ const ArchivioSerie& Invexo_Main::Opzioni() const
     return Archivio ? *Archivio : nessuna;
 }
 
+void AggiungiFileDaCancellare(Invexo_Main& globali, const QString& percorso)
+{
+    if (!percorso.isEmpty() && !globali.FileDaCancellare.contains(percorso))
+        globali.FileDaCancellare.append(percorso);
+}
+
 void CancellaFileTemporanei(Invexo_Main& globali)
 {
     for (const QString& percorso : std::as_const(globali.FileDaCancellare))

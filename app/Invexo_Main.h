@@ -57,5 +57,8 @@ struct Invexo_Main final {
     }
 };
 
+// Lists a temporary file for deletion at the end of the program, once; an empty path is skipped.
+void AggiungiFileDaCancellare(Invexo_Main& globali, const QString& percorso);
+
 // Deletes every listed temporary file, ignoring failures, and empties the list.
 void CancellaFileTemporanei(Invexo_Main& globali);

@@ -37,24 +37,24 @@ void ChiudiConnessioneLdap(Invexo_Main& globali)
 
 bool RubricaLdap(const Invexo_Main& globali)
 {
-    return globali.Archivio && globali.Archivio->RubricaLdap;
+    return globali.Opzioni().RubricaLdap;
 }
 
 bool FaxViaEmail(const Invexo_Main& globali)
 {
-    return globali.Archivio && globali.Archivio->FaxViaEmail;
+    return globali.Opzioni().FaxViaEmail;
 }
 
 QString DominioPosta(const Invexo_Main& globali)
 {
-    return globali.Archivio ? globali.Archivio->DominioPosta.trimmed() : QString();
+    return globali.Opzioni().DominioPosta.trimmed();
 }
 
 QString HostLdap(const Invexo_Main& globali)
 {
     if (!RubricaLdap(globali))
         return {};
-    const QString server = globali.Archivio->ServerLdap.trimmed();
+    const QString server = globali.Opzioni().ServerLdap.trimmed();
     return server.isEmpty() ? HostLdapPredefinito.toString() : server;
 }
 

@@ -7,6 +7,7 @@
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
 #include "forms/Dialoghi.h"
+#include "sending/MessaggiDocumento.h"
 
 using namespace Qt::StringLiterals;
 namespace K = ChiaviDocumenti;
@@ -49,11 +50,6 @@ void LeggiVersione(const RigaElenco& riga, EsitoClickCella& esito)
 bool NessunaForma(const RigaElenco& riga)
 {
     return BottoneRadio(riga) && !CellaAccesa(riga, K::Radio1) && !CellaAccesa(riga, K::Radio2);
-}
-
-QString SerieNumero(const Documento& documento)
-{
-    return documento.Serie % u' ' % QString::number(documento.Numero);
 }
 
 } // namespace
@@ -171,8 +167,7 @@ std::optional<QString> DoppioClickDocumento(Elenco& lista, int riga, const QStri
     documento->StampaPDF = forma;
     documento->Stampa = forma;
     if (!stampato) {
-        dialoghi.Avviso(u"Il documento "_s % SerieNumero(*documento) % u" deve essere stampato"_s,
-            IconaMessaggio::Informazione, u"Errore"_s);
+        dialoghi.Avviso(MessaggioDaStampare(*documento), IconaMessaggio::Informazione, u"Errore"_s);
         return std::nullopt;
     }
 

@@ -3,6 +3,7 @@
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
 #include "forms/Dialoghi.h"
+#include "sending/MessaggiDocumento.h"
 
 using namespace Qt::StringLiterals;
 namespace K = ChiaviDocumenti;
@@ -47,11 +48,6 @@ DocumentoPtr AltroAnno(const Elenco& cestino, int anno)
     return nullptr;
 }
 
-QString SerieNumero(const Documento& documento)
-{
-    return documento.Serie % u' ' % QString::number(documento.Numero);
-}
-
 } // namespace
 
 void ColonneLWInviaDocSel(Elenco& cestino)
@@ -60,6 +56,12 @@ void ColonneLWInviaDocSel(Elenco& cestino)
     cestino.AggiungiColonna(K::KDocumento, u"Documento"_s, 1400);
     cestino.AggiungiColonna(K::KNominativo, u"Nominativo"_s, 2000);
     cestino.AggiungiColonna(K::Stampa, QString(), 0);
+}
+
+QString FormaCestino(const RigaElenco& riga)
+{
+    const CellaElenco* stampa = riga.Cella(K::Stampa);
+    return stampa ? stampa->Testo : QString();
 }
 
 bool FPicAggiungi(const Elenco& documenti, Elenco& cestino, Dialoghi& dialoghi)
@@ -77,8 +79,7 @@ bool FPicAggiungi(const Elenco& documenti, Elenco& cestino, Dialoghi& dialoghi)
             continue;
         if (!ImmagineStampata(riga, *documento)) {
             dialoghi.Avviso(
-                u"Il documento "_s % SerieNumero(*documento) % u" deve essere stampato"_s,
-                IconaMessaggio::Informazione, u"Errore"_s);
+                MessaggioDaStampare(*documento), IconaMessaggio::Informazione, u"Errore"_s);
             continue;
         }
         // A document already in the basket stays as it is; asking about its year is pointless.

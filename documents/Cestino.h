@@ -7,6 +7,9 @@ class Dialoghi;
 // The columns of the basket LWInviaDocSel: "Documento", "Nominativo", and the hidden print form.
 void ColonneLWInviaDocSel(Elenco& cestino);
 
+// The print form a basket row keeps in its hidden cell; empty without one.
+[[nodiscard]] QString FormaCestino(const RigaElenco& riga);
+
 // Click of FPicAggiungi in the document view: every marked row of the document list whose print
 // image exists goes into the basket once, with its print form; an unprinted one is reported,
 // and a year different from the basket's is asked about. Returns whether the basket frame is

@@ -3,6 +3,7 @@
 #include "app/Etichette.h"
 #include "documents/ChiaviDocumenti.h"
 #include "orbeni/Risultati.h"
+#include "sending/CDatiInvioDocumentoCliente.h"
 
 using namespace Qt::StringLiterals;
 namespace K = ChiaviDocumenti;
@@ -57,39 +58,35 @@ void Cifre(QChar* destinazione, int valore, int cifre)
         destinazione[i] = QChar(u'0' + valore % 10);
 }
 
-// "dd/MM/yyyy" and "yyyyMMddHHmmss", written by hand: formatting through QDateTime costs more
-// than the rest of a row, and a search can bring a hundred thousand.
-QString TestoData(const QDate& giorno)
-{
-    if (!giorno.isValid())
-        return {};
-    int anno = 0;
-    int mese = 0;
-    int giornoDelMese = 0;
-    giorno.getDate(&anno, &mese, &giornoDelMese);
-    QString testo(10, u'/');
-    Cifre(testo.data(), giornoDelMese, 2);
-    Cifre(testo.data() + 3, mese, 2);
-    Cifre(testo.data() + 6, anno, 4);
-    return testo;
-}
+// The row's "dd/MM/yyyy" and its sort key "yyyyMMddHHmmss", written by hand: formatting
+// through QDateTime costs more than the rest of a row, and a search can bring a hundred thousand.
+struct TestiData final {
+    QString Data;
+    QString Ordinamento;
+};
 
-QString ChiaveOrdinamento(const QDate& giorno, const QTime& ora)
+TestiData TestiDataDocumento(const QDateTime& momento)
 {
+    const QDate giorno = momento.date();
     if (!giorno.isValid())
         return {};
     int anno = 0;
     int mese = 0;
     int giornoDelMese = 0;
     giorno.getDate(&anno, &mese, &giornoDelMese);
-    QString testo(14, u'0');
-    Cifre(testo.data(), anno, 4);
-    Cifre(testo.data() + 4, mese, 2);
-    Cifre(testo.data() + 6, giornoDelMese, 2);
-    Cifre(testo.data() + 8, ora.hour(), 2);
-    Cifre(testo.data() + 10, ora.minute(), 2);
-    Cifre(testo.data() + 12, ora.second(), 2);
-    return testo;
+    TestiData testi {QString(10, u'/'), QString(14, u'0')};
+    Cifre(testi.Data.data(), giornoDelMese, 2);
+    Cifre(testi.Data.data() + 3, mese, 2);
+    Cifre(testi.Data.data() + 6, anno, 4);
+    const QTime ora = momento.time();
+    QChar* chiave = testi.Ordinamento.data();
+    Cifre(chiave, anno, 4);
+    Cifre(chiave + 4, mese, 2);
+    Cifre(chiave + 6, giornoDelMese, 2);
+    Cifre(chiave + 8, ora.hour(), 2);
+    Cifre(chiave + 10, ora.minute(), 2);
+    Cifre(chiave + 12, ora.second(), 2);
+    return testi;
 }
 
 void ImpostaSelezione(CellaElenco& cella, const QString& chiave, const FormaStampa* forma)
@@ -199,11 +196,6 @@ void PreparaDocumento(Documento& documento, const SigleTipi& sigle)
         documento.Stampa = u" "_s;
 }
 
-QString ChiaveRigaDocumento(const Documento& documento)
-{
-    return ChiaveRigaDocumento(documento, QString::number(documento.Numero));
-}
-
 QString ChiaveRigaDocumento(const Documento& documento, const QString& numero)
 {
     QString chiave = documento.Sigla % u'|' % documento.Serie % u'|' % numero % u'|'
@@ -245,17 +237,18 @@ RigaElenco RigaDocumento(const Cliente& cliente, const DocumentoPtr& documento,
         documentoCella.Icona = I::Bollo;
         documentoCella.ToolTip = u"Fatture con bollo"_s;
     }
-    const QDate giorno = d.Data.date();
+    TestiData date = TestiDataDocumento(d.Data);
     celle[P::Data].Chiave = K::KData;
-    celle[P::Data].Testo = TestoData(giorno);
+    celle[P::Data].Testo = std::move(date.Data);
 
-    if (const auto forme = FormeDelTipo(d.DescrizioneTipo)) {
+    const auto forme = FormeDelTipo(d.DescrizioneTipo);
+    if (forme) {
         ImpostaSelezione(celle[P::Sel], K::Radio1, &forme->Prima);
         ImpostaSelezione(celle[P::Sel2], K::Radio2, &forme->Seconda);
     } else {
         ImpostaSelezione(celle[P::Sel], K::Check, nullptr);
     }
-    celle[P::DataSort].Testo = ChiaveOrdinamento(giorno, d.Data.time());
+    celle[P::DataSort].Testo = std::move(date.Ordinamento);
 
     celle[P::Bollo].Chiave = K::KBollo;
     celle[P::Inviato].Chiave = K::KInviato;
@@ -264,9 +257,11 @@ RigaElenco RigaDocumento(const Cliente& cliente, const DocumentoPtr& documento,
     AggiungiCelleInvio(riga, d);
 
     if (opzioni.DaInviare && d.Stampa > u" ") {
-        if (CellaElenco* check = riga.Cella(K::Check)) {
-            check->ToolTip = u"Forma "_s + d.Stampa;
-            check->Tag = d.Stampa;
+        // The one-form kinds have their "CHECK" cell in the selection column.
+        if (!forme) {
+            CellaElenco& check = riga.Celle[P::Sel];
+            check.ToolTip = u"Forma "_s + d.Stampa;
+            check.Tag = d.Stampa;
         }
         documento->StampaPDF = d.Stampa;
     }
@@ -292,7 +287,7 @@ CellaElenco CellaIndirizzoInvio(const ClientePtr& copia)
     } else if (!fax.isEmpty()) {
         cella.Testo = copia->Fax;
     } else {
-        cella.Testo = K::Stampa;
+        cella.Testo = TipoInvioStampa.toString();
         cella.Colore = QColor(Qt::red);
     }
     return cella;

@@ -40,9 +40,7 @@ private:
 // Sets the kind code and the print form a search answer leaves to the client.
 void PreparaDocumento(Documento& documento, const SigleTipi& sigle);
 
-// Kind, series, number and year; the PDF name as well for free-form PDF documents.
-[[nodiscard]] QString ChiaveRigaDocumento(const Documento& documento);
-// The same with the number already written.
+// Kind, series, number (as written) and year; the PDF name as well for free-form PDF documents.
 [[nodiscard]] QString ChiaveRigaDocumento(const Documento& documento, const QString& numero);
 
 // A row of LWDocumenti or LWDocumentiDaInviare for a prepared document. In a to-send row cell 1

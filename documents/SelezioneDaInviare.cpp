@@ -2,6 +2,7 @@
 
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
+#include "sending/CDatiInvioDocumentoCliente.h"
 
 namespace P = PosizioniDocumenti;
 
@@ -16,7 +17,7 @@ QList<InvioSelezionato> LeggiDocumentiDaInviareSelezionati(const Elenco& daInvia
         if (P::Agente < riga.Celle.size()) {
             const CellaElenco& indirizzo = riga.Celle[P::Agente];
             dati.Cliente = indirizzo.TagCome<ClientePtr>();
-            dati.DaStampare = indirizzo.Testo == ChiaviDocumenti::Stampa;
+            dati.DaStampare = indirizzo.Testo == TipoInvioStampa;
         }
         // A row without its record or customer copy cannot be sent.
         if (!dati.Documento || !dati.Cliente)

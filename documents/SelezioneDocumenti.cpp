@@ -1,6 +1,7 @@
 #include "documents/SelezioneDocumenti.h"
 
 #include "app/Invexo_Main.h"
+#include "documents/Cestino.h"
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
 #include "forms/Dialoghi.h"
@@ -63,8 +64,7 @@ QList<DocumentoSelezionato> LeggiDocumentiSelezionati(const Elenco& lista, const
         DocumentoPtr documento = DocumentoDellaRiga(riga);
         if (!documento || chiavi.contains(riga.Chiave))
             continue;
-        const CellaElenco* stampa = riga.Cella(K::Stampa);
-        documento->StampaPDF = stampa ? stampa->Testo : QString();
+        documento->StampaPDF = FormaCestino(riga);
         chiavi.insert(riga.Chiave);
         selezionati.append({riga.Chiave, std::move(documento)});
     }
@@ -79,21 +79,31 @@ void TogliCheckDocumenti(Elenco& lista)
     lista.Cambiato();
 }
 
+QList<DocumentoPtr> DocumentiSelezionati(const QList<DocumentoSelezionato>& selezionati)
+{
+    QList<DocumentoPtr> documenti;
+    documenti.reserve(selezionati.size());
+    for (const DocumentoSelezionato& selezionato : selezionati)
+        documenti.append(selezionato.Documento);
+    return documenti;
+}
+
+void AvvisaNessunaSelezione(Dialoghi& dialoghi)
+{
+    dialoghi.Avviso(u"Non ci sono documenti selezionati"_s, IconaMessaggio::Avviso, u"Errore"_s);
+}
+
 bool ImpostaDaNonInviare(const Elenco& daInviare, Invexo_Main& sessione, Dialoghi& dialoghi)
 {
     const auto selezionati = LeggiDocumentiSelezionati(daInviare, nullptr);
     if (selezionati.isEmpty()) {
-        dialoghi.Avviso(
-            u"Non ci sono documenti selezionati"_s, IconaMessaggio::Avviso, u"Errore"_s);
+        AvvisaNessunaSelezione(dialoghi);
         return false;
     }
     if (!sessione.Servizi)
         return false;
-    QList<DocumentoPtr> documenti;
-    for (const auto& selezionato : selezionati)
-        documenti.append(selezionato.Documento);
-    sessione.Servizi->RegistraDocumenti(
-        sessione.IndirizzoServer, sessione.CodiceAzienda, documenti, sessione.Utente(), true);
+    sessione.Servizi->RegistraDocumenti(sessione.IndirizzoServer, sessione.CodiceAzienda,
+        DocumentiSelezionati(selezionati), sessione.Utente(), true);
     return true;
 }
 

@@ -19,6 +19,11 @@ struct DocumentoSelezionato final {
 // basket only the list counts.
 [[nodiscard]] QList<DocumentoSelezionato> LeggiDocumentiSelezionati(
     const Elenco& lista, const Elenco* cestino);
+// The selection's documents, in order.
+[[nodiscard]] QList<DocumentoPtr> DocumentiSelezionati(
+    const QList<DocumentoSelezionato>& selezionati);
+// "Non ci sono documenti selezionati", the warning of an empty selection.
+void AvvisaNessunaSelezione(Dialoghi& dialoghi);
 
 // Every selection cell of the list back to "CHKOFF".
 void TogliCheckDocumenti(Elenco& lista);

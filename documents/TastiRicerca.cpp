@@ -1,5 +1,7 @@
 #include "documents/TastiRicerca.h"
 
+#include "sending/EstremiInvio.h"
+
 namespace {
 
 bool TastoDiRicerca(int codice)
@@ -30,6 +32,5 @@ EsitoCercaInCombo CercaInCombo(const QStringList& voci, int codiceTasto, Prefiss
 
 bool FiltraTasto(int codiceTasto)
 {
-    return codiceTasto == 8 || codiceTasto == 9 || codiceTasto == 10 || codiceTasto == 13
-        || (codiceTasto >= 32 && codiceTasto <= 127);
+    return TastoAmmessoEstremiInvio(codiceTasto);
 }

@@ -9,8 +9,7 @@ EsitoSpool AvviaInvioSpool(Invexo_Main& globali, const SpoolInvio& spool)
     if (!scritti)
         return EsitoSpool::ErroreFile;
     for (const QString& percorso : *scritti)
-        if (!globali.FileDaCancellare.contains(percorso))
-            globali.FileDaCancellare.append(percorso);
+        AggiungiFileDaCancellare(globali, percorso);
 
     if (!globali.Servizi
         || !globali.Servizi->AvviaInvio(

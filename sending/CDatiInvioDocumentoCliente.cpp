@@ -5,11 +5,11 @@ using namespace Qt::StringLiterals;
 QString CDatiInvioDocumentoCliente::TipoInvio() const
 {
     if (DaStampare)
-        return u"STAMPA"_s;
+        return TipoInvioStampa.toString();
     // Not trimmed: an address made of a blank still counts as an address.
     if (Cliente && !Cliente->Email.isEmpty())
-        return u"EMAIL"_s;
+        return TipoInvioEmail.toString();
     if (Cliente && !Cliente->Fax.isEmpty())
-        return u"FAX"_s;
+        return TipoInvioFax.toString();
     return {};
 }

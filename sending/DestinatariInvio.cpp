@@ -1,5 +1,6 @@
 #include "sending/DestinatariInvio.h"
 
+#include "sending/CDatiInvioDocumentoCliente.h"
 #include "sending/IndirizziInvio.h"
 
 #include <QRegularExpression>
@@ -67,7 +68,8 @@ EsitoMandaFaxEmail Manda(Invexo_Main& globali, const Elenco& lista, const CampiF
             = riga.TestoColonna(ColonnaIndirizzoEmail);
         clienti.append(cliente);
     }
-    const QString modoSpool = modo == ModoFormEmail::Fax ? u"FAX"_s : u"EMAIL"_s;
+    const QString modoSpool
+        = (modo == ModoFormEmail::Fax ? TipoInvioFax : TipoInvioEmail).toString();
     return {std::nullopt,
         scrittore(globali, clienti, campi.Mittente, campi.Oggetto, QString(),
             QDateTime(*data, *ora), tentativi, campi.Testo, modoSpool)};

@@ -47,7 +47,7 @@ std::optional<QString> ConfermaEstremiInvio(
     return std::nullopt;
 }
 
-bool TastoAmmessoEstremiInvio(char16_t codice)
+bool TastoAmmessoEstremiInvio(int codice)
 {
     return codice == 8 || codice == 9 || codice == 10 || codice == 13
         || (codice >= 32 && codice <= 127);

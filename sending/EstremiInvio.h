@@ -33,5 +33,5 @@ struct AperturaEstremi final {
 inline constexpr QStringView TitoloErroreEstremi = u"Invio documenti";
 
 // The keys the address box takes: Backspace, Tab, line feed, Enter and the codes 32 to 127.
-// The box's own filter; the customer search has the same rule for its fields.
-[[nodiscard]] bool TastoAmmessoEstremiInvio(char16_t codice);
+// The box's own filter; the customer search's FiltraTasto uses it for its fields.
+[[nodiscard]] bool TastoAmmessoEstremiInvio(int codice);

@@ -12,12 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString ChiaveStampa(const Documento& documento)
-{
-    return documento.Sigla + u'|' + documento.Serie + u'|' + QString::number(documento.Numero)
-        + u'|' + QString::number(documento.Anno);
-}
-
 // The paper entries' documents, once each, in the form the list shows.
 QList<DocumentoPtr> DocumentiDaStampare(const QList<CDatiInvioDocumentoCliente>& voci)
 {
@@ -27,7 +21,7 @@ QList<DocumentoPtr> DocumentiDaStampare(const QList<CDatiInvioDocumentoCliente>&
         if (!voce.DaStampare || !voce.Documento)
             continue;
         const qsizetype prima = chiavi.size();
-        chiavi.insert(ChiaveStampa(*voce.Documento));
+        chiavi.insert(ChiaveDocumento(*voce.Documento));
         if (chiavi.size() == prima)
             continue;
         voce.Documento->StampaPDF = voce.Documento->Stampa;
@@ -70,8 +64,7 @@ EsitoInvioDaInviare InviaDaInviare(
     if (!esito.Stampati.isEmpty() && globali.Servizi) {
         esito.FileStampa = globali.Servizi->StampaDocumenti(
             globali.IndirizzoServer, globali.CodiceAzienda, esito.Stampati, true);
-        if (!esito.FileStampa.isEmpty() && !globali.FileDaCancellare.contains(esito.FileStampa))
-            globali.FileDaCancellare.append(esito.FileStampa);
+        AggiungiFileDaCancellare(globali, esito.FileStampa);
         globali.Servizi->RegistraDocumenti(globali.IndirizzoServer, globali.CodiceAzienda,
             esito.Stampati, globali.Utente(), false);
     }

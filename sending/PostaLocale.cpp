@@ -3,6 +3,7 @@
 #include "app/Invexo_Main.h"
 #include "forms/Dialoghi.h"
 #include "sending/DriverPosta.h"
+#include "sending/MessaggiDocumento.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,9 +35,8 @@ void InviaConClientPosta(const QList<DocumentoPtr>& documenti, Invexo_Main& glob
 {
     for (const DocumentoPtr& documento : documenti) {
         if (documento && !documento->Stampato) {
-            dialoghi.Avviso(u"Il documento "_s + documento->Serie + u' '
-                    + QString::number(documento->Numero) + u" deve essere stampato"_s,
-                IconaMessaggio::Informazione, u"Errore"_s);
+            dialoghi.Avviso(
+                MessaggioDaStampare(*documento), IconaMessaggio::Informazione, u"Errore"_s);
             return;
         }
     }
@@ -52,8 +52,7 @@ void InviaConClientPosta(const QList<DocumentoPtr>& documenti, Invexo_Main& glob
             globali.IndirizzoServer, globali.CodiceAzienda, *documento, false, false);
         if (percorso.isEmpty())
             continue;
-        if (!globali.FileDaCancellare.contains(percorso))
-            globali.FileDaCancellare.append(percorso);
+        AggiungiFileDaCancellare(globali, percorso);
         if (const EsitoPosta errore = driver.Allega(percorso, *documento))
             return MostraErrore(*errore, dialoghi);
     }

@@ -32,19 +32,6 @@ private:
     Dialoghi& m_dialoghi;
 };
 
-void NessunaSelezione(Dialoghi& dialoghi)
-{
-    dialoghi.Avviso(u"Non ci sono documenti selezionati"_s, IconaMessaggio::Avviso, u"Errore"_s);
-}
-
-QList<DocumentoPtr> Documenti(const QList<DocumentoSelezionato>& selezionati)
-{
-    QList<DocumentoPtr> documenti;
-    for (const DocumentoSelezionato& selezionato : selezionati)
-        documenti.append(selezionato.Documento);
-    return documenti;
-}
-
 void ApriStampa(Invexo_Main& globali, const QList<DocumentoPtr>& documenti, bool daInviare)
 {
     if (!globali.Servizi)
@@ -53,8 +40,7 @@ void ApriStampa(Invexo_Main& globali, const QList<DocumentoPtr>& documenti, bool
                              globali.IndirizzoServer, globali.CodiceAzienda, documenti, true)
                                    : globali.Servizi->StampaElenco(globali.IndirizzoServer,
                                        globali.CodiceAzienda, documenti, true);
-    if (!file.isEmpty() && !globali.FileDaCancellare.contains(file))
-        globali.FileDaCancellare.append(file);
+    AggiungiFileDaCancellare(globali, file);
 }
 
 // The views, as the buttons tell them apart.
@@ -158,10 +144,10 @@ void InviaDocumentiConClientPosta(ContestoInvio& contesto)
 {
     {
         const Clessidra clessidra(contesto.Messaggi);
-        const QList<DocumentoPtr> documenti
-            = Documenti(LeggiDocumentiSelezionati(contesto.Documenti, &contesto.Cestino));
+        const QList<DocumentoPtr> documenti = DocumentiSelezionati(
+            LeggiDocumentiSelezionati(contesto.Documenti, &contesto.Cestino));
         if (documenti.isEmpty())
-            NessunaSelezione(contesto.Messaggi);
+            AvvisaNessunaSelezione(contesto.Messaggi);
         else
             InviaConClientPosta(documenti, contesto.Globali, contesto.Posta, contesto.Messaggi);
     }
@@ -176,7 +162,7 @@ void InviaDocumentiDaInviare(ContestoInvio& contesto)
     for (InvioSelezionato& selezionato : LeggiDocumentiDaInviareSelezionati(contesto.DaInviare))
         voci.append(std::move(selezionato.Dati));
     if (voci.isEmpty())
-        return NessunaSelezione(contesto.Messaggi);
+        return AvvisaNessunaSelezione(contesto.Messaggi);
     InviaDaInviare(contesto, voci);
 }
 
@@ -186,7 +172,7 @@ void StampaDocumentiDaInviare(ContestoInvio& contesto)
     RaccoltaStampa raccolta;
     RaccogliDaStampare(contesto.DaInviare, raccolta, contesto.Messaggi);
     if (raccolta.Vuota())
-        return NessunaSelezione(contesto.Messaggi);
+        return AvvisaNessunaSelezione(contesto.Messaggi);
     ApriStampa(contesto.Globali, raccolta.Documenti(), true);
 }
 
@@ -197,14 +183,14 @@ void StampaDocumentiSelezionati(ContestoInvio& contesto)
     RaccogliDaStampare(contesto.Documenti, raccolta, contesto.Messaggi);
     RaccogliCestinoDaStampare(contesto.Cestino, raccolta);
     if (raccolta.Vuota())
-        return NessunaSelezione(contesto.Messaggi);
+        return AvvisaNessunaSelezione(contesto.Messaggi);
     ApriStampa(contesto.Globali, raccolta.Documenti(), false);
 }
 
 void FaxDocumentiSelezionati(ContestoInvio& contesto)
 {
     const QList<DocumentoPtr> documenti
-        = Documenti(LeggiDocumentiSelezionati(contesto.Documenti, &contesto.Cestino));
+        = DocumentiSelezionati(LeggiDocumentiSelezionati(contesto.Documenti, &contesto.Cestino));
     for (const DocumentoPtr& documento : documenti) {
         if (!documento->Stampato || !documento->Stampato1 || !documento->Stampato2) {
             contesto.Messaggi.Avviso(
@@ -214,11 +200,11 @@ void FaxDocumentiSelezionati(ContestoInvio& contesto)
     }
     {
         const Clessidra clessidra(contesto.Messaggi);
-        const bool faxServer = contesto.Globali.Archivio && contesto.Globali.Archivio->FaxServer;
+        const bool faxServer = contesto.Globali.Opzioni().FaxServer;
         if (faxServer || !documenti.isEmpty())
             contesto.Finestra.ComponiFax(documenti);
         else
-            NessunaSelezione(contesto.Messaggi);
+            AvvisaNessunaSelezione(contesto.Messaggi);
     }
     TogliCheckDocumenti(contesto.Documenti);
 }

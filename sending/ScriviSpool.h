@@ -21,6 +21,9 @@ enum class EsitoSpool {
     ErroreServer, // files written, but AvviaInvio failed
 };
 
+// Sigla|Serie|Numero|Anno: one document however many entries name it.
+[[nodiscard]] QString ChiaveDocumento(const Documento& documento);
+
 // The end of every run, also for the fax composition: writes the files, lists them for deletion
 // at exit, and calls AvviaInvio only when every file was written.
 EsitoSpool AvviaInvioSpool(Invexo_Main& globali, const SpoolInvio& spool);

@@ -100,13 +100,13 @@ void Allegato(RecordAllegato& r, const Documento& documento, int progressivo)
     r.ImpostaVuoto(CampoAllegato::RiferimentoFile);
 }
 
+} // namespace
+
 QString ChiaveDocumento(const Documento& documento)
 {
     return documento.Sigla + u'|' + documento.Serie + u'|' + QString::number(documento.Numero)
         + u'|' + QString::number(documento.Anno);
 }
-
-} // namespace
 
 EsitoSpool ScriviSpoolDocumenti(Invexo_Main& globali, const QList<CDatiInvioDocumentoCliente>& voci,
     const QString& nomeMittente, const QString& emailMittente, const QString& oggetto,
@@ -120,7 +120,7 @@ EsitoSpool ScriviSpoolDocumenti(Invexo_Main& globali, const QList<CDatiInvioDocu
     if (daInviare.isEmpty())
         return EsitoSpool::NienteDaInviare;
 
-    const bool faxViaEmail = globali.Archivio && globali.Archivio->FaxViaEmail;
+    const bool faxViaEmail = globali.Opzioni().FaxViaEmail;
     const OraInvioSpool ora = PreparaOraInvio(oraInvio);
     const Mittente mittente {nomeMittente, emailMittente, oggetto, testoExtra};
     QSet<QString> chiavi;

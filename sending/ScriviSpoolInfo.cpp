@@ -54,7 +54,7 @@ EsitoSpool ScriviMailing(Invexo_Main& globali, const QList<ClientePtr>& clienti,
     SpoolInvio spool;
     spool.RiservaDestinatari(clienti.size());
     bool scritto = false;
-    const bool perFax = modo == u"FAX";
+    const bool perFax = modo == TipoInvioFax;
     for (const ClientePtr& cliente : clienti) {
         if (!cliente)
             continue;

@@ -77,7 +77,7 @@ EsitoSpool ScriviSpoolInformative(Invexo_Main& globali,
     if (daInviare.isEmpty())
         return EsitoSpool::NienteDaInviare;
 
-    const bool faxViaEmail = globali.Archivio && globali.Archivio->FaxViaEmail;
+    const bool faxViaEmail = globali.Opzioni().FaxViaEmail;
     const OraInvioSpool ora = PreparaOraInvio(oraInvio);
     SpoolInvio spool;
     spool.RiservaDestinatari(daInviare.size());

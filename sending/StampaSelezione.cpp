@@ -1,5 +1,6 @@
 #include "sending/StampaSelezione.h"
 
+#include "documents/Cestino.h"
 #include "documents/ChiaviDocumenti.h"
 #include "documents/RigheDocumenti.h"
 #include "forms/Dialoghi.h"
@@ -14,12 +15,6 @@ bool RaccoltaStampa::Aggiungi(const QString& chiave, const DocumentoPtr& documen
     m_chiavi.insert(chiave);
     m_documenti.append(documento);
     return true;
-}
-
-QString MessaggioDaStampare(const Documento& documento)
-{
-    return u"Il documento "_s + documento.Serie + u' ' + QString::number(documento.Numero)
-        + u" deve essere stampato"_s;
 }
 
 void RaccogliDaStampare(const Elenco& lista, RaccoltaStampa& raccolta, Dialoghi& dialoghi)
@@ -56,8 +51,7 @@ void RaccogliCestinoDaStampare(const Elenco& cestino, RaccoltaStampa& raccolta)
         const DocumentoPtr documento = DocumentoDellaRiga(riga);
         if (!raccolta.Aggiungi(riga.Chiave, documento))
             continue;
-        const CellaElenco* stampa = riga.Cella(K::Stampa);
-        documento->StampaPDF = stampa ? stampa->Testo : QString();
+        documento->StampaPDF = FormaCestino(riga);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/Elenco.h"
 #include "orbeni/Documento.h"
+#include "sending/MessaggiDocumento.h"
 
 #include <QList>
 #include <QSet>
@@ -21,9 +22,6 @@ private:
     QSet<QString> m_chiavi;
     QList<DocumentoPtr> m_documenti;
 };
-
-// "Il documento " + Serie + " " + Numero + " deve essere stampato".
-[[nodiscard]] QString MessaggioDaStampare(const Documento& documento);
 
 // The selection rule for printing, on every row of a document list: each ticked cell on its
 // own, "CHECK" and "RADIO1" needing Stampato1, "RADIO2" needing Stampato2. A ticked choice
