@@ -20,11 +20,6 @@ bool Esegui(QSqlQuery& query, QString& errore)
     return false;
 }
 
-QString TestoData(const QDate& data)
-{
-    return data.isValid() ? data.toString(Qt::ISODate) : QString();
-}
-
 QString TestoMomento(const QDateTime& momento)
 {
     return momento.isValid() ? momento.toString(Qt::ISODate) : QString();
@@ -173,8 +168,8 @@ bool ImpostaStatoInformativa(QSqlDatabase db, const QString& azienda, const QStr
                   "ON CONFLICT (Azienda, CodiceAnagrafica) DO UPDATE SET "
                   "DataInvio = excluded.DataInvio, StatoInformativa = excluded.StatoInformativa, "
                   "ModoInvio = excluded.ModoInvio, EstremiInvio = excluded.EstremiInvio"_s);
-    for (const QString& valore : {azienda, codice, TestoData(creata), TestoData(stato.DataInvio),
-             stato.Stato, stato.ModoInvio, stato.EstremiInvio})
+    for (const QString& valore : {azienda, codice, TestoDataSql(creata),
+             TestoDataSql(stato.DataInvio), stato.Stato, stato.ModoInvio, stato.EstremiInvio})
         query.addBindValue(ValoreSql(valore));
     return Esegui(query, errore);
 }
@@ -185,7 +180,7 @@ bool RegistraExportInviato(QSqlDatabase db, const QString& azienda, const QStrin
     QSqlQuery query(db);
     query.prepare(u"INSERT INTO export_clienti_inviati (Azienda, CodiceCliente, DataInvio, "
                   "ModoInvio, Utente) VALUES (?, ?, ?, ?, ?)"_s);
-    for (const QString& valore : {azienda, codice, TestoData(data), modoInvio, utente})
+    for (const QString& valore : {azienda, codice, TestoDataSql(data), modoInvio, utente})
         query.addBindValue(ValoreSql(valore));
     return Esegui(query, errore);
 }

@@ -13,15 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString TestoData(const QDate& data)
-{
-    return data.isValid() ? data.toString(Qt::ISODate) : QString();
-}
-
-} // namespace
-
 PopolaArchivio::PopolaArchivio(ArchivioLocale& archivio, const RadiceServer& radice)
     : m_archivio(archivio)
     , m_radice(radice)
@@ -329,8 +320,8 @@ bool PopolaArchivio::Informativa(const QString& azienda, const QString& codiceAn
     QSqlQuery& query
         = Prepara(u"INSERT INTO informative (Azienda, CodiceAnagrafica, DataPrivacy, DataInvio, "
                   "StatoInformativa, ModoInvio, EstremiInvio) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
-    for (const QString& valore : {azienda, codiceAnagrafica, TestoData(creata), TestoData(inviata),
-             stato, modoInvio, estremiInvio})
+    for (const QString& valore : {azienda, codiceAnagrafica, TestoDataSql(creata),
+             TestoDataSql(inviata), stato, modoInvio, estremiInvio})
         query.addBindValue(ValoreSql(valore));
     return Esegui(query);
 }
@@ -360,7 +351,7 @@ bool PopolaArchivio::ClienteExportInviato(const QString& azienda, const QString&
 {
     QSqlQuery& query = Prepara(u"INSERT INTO export_clienti_inviati (Azienda, CodiceCliente, "
                                "DataInvio, ModoInvio, Utente) VALUES (?, ?, ?, ?, ?)"_s);
-    for (const QString& valore : {azienda, codiceCliente, TestoData(data), modoInvio, utente})
+    for (const QString& valore : {azienda, codiceCliente, TestoDataSql(data), modoInvio, utente})
         query.addBindValue(ValoreSql(valore));
     return Esegui(query);
 }
@@ -398,9 +389,9 @@ bool PopolaArchivio::Dichiarazione(const QString& azienda, const QString& codice
     query.addBindValue(ValoreSql(codiceAnagrafica));
     query.addBindValue(ValoreSql(anno));
     query.addBindValue(ValoreSql(numero));
-    query.addBindValue(ValoreSql(TestoData(data)));
+    query.addBindValue(ValoreSql(TestoDataSql(data)));
     query.addBindValue(ValoreSql(importo));
-    query.addBindValue(ValoreSql(TestoData(inviata)));
+    query.addBindValue(ValoreSql(TestoDataSql(inviata)));
     return Esegui(query);
 }
 

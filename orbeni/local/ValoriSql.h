@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QVariant>
 
@@ -8,6 +9,12 @@
 [[nodiscard]] inline QVariant ValoreSql(const QString& testo)
 {
     return testo.isNull() ? QVariant(QStringLiteral("")) : QVariant(testo);
+}
+
+// A day as the store keeps it: "yyyy-MM-dd", empty for no day.
+[[nodiscard]] inline QString TestoDataSql(const QDate& data)
+{
+    return data.isValid() ? data.toString(Qt::ISODate) : QString();
 }
 
 template <typename T> [[nodiscard]] QVariant ValoreSql(const T& valore)
