@@ -29,28 +29,7 @@ public:
         const QString& utente) override;
     bool RegistraDocumenti(const QString& host, const QString& azienda,
         const QList<DocumentoPtr>& documenti, const QString& utente, bool rimossi) override;
-    QString StampaDocumenti(const QString& host, const QString& azienda,
-        const QList<DocumentoPtr>& documenti, bool mostra) override;
-    QString StampaElenco(const QString& host, const QString& azienda,
-        const QList<DocumentoPtr>& documenti, bool mostra) override;
-    bool RegistraInvioLocale(
-        const QString& host, const QString& azienda, const QList<DocumentoPtr>& documenti) override;
-    QString FileCliente(const QString& host, const QString& azienda, const Cliente& cliente,
-        bool mostra, bool mostraErrori) override;
-    QString FileExportCliente(const QString& host, const QString& azienda, const Cliente& cliente,
-        bool mostra, bool mostraErrori) override;
-    QString FileFaxDocumento(const QString& host, const QString& azienda,
-        const Documento& documento, bool mostra, bool mostraErrori) override;
-    bool PreparaFax(const QString& host, const QString& azienda, const QString& nomePC) override;
-    bool InviaFax(const QString& host, const QString& azienda, const QString& nomePC,
-        const QString& fileLocale, const QString& cartellaLocale, const QString& fileServer,
-        QString& risultato) override;
-    QString ElencoFileServer(
-        const QString& host, const QString& utente, const QString& cartellaServer) override;
-    bool CancellaSulServer(const QString& host, const QString& percorsoServer) override;
-    bool StatoFax(const QString& host, const QString& percorsoServer) override;
-    bool ConvertiInWord(
-        const QString& host, const QString& filePdf, const QString& fileWord) override;
+    // The other operations keep the base class's failing defaults.
 
     [[nodiscard]] QString UltimoErrore() const override { return m_errore; }
 

@@ -93,7 +93,6 @@ private:
         const QString& azienda, const QList<DocumentoPtr>& documenti, const QString& tipo);
     QString Lettera(
         const QString& azienda, const Cliente& cliente, bool export_, bool mostraErrori);
-    [[nodiscard]] QString AreaFax(const QString& nomePC) const;
     [[nodiscard]] QString UtenteOPostazione() const;
 
     RadiceServer m_radice;

@@ -2,6 +2,7 @@
 // folders and the queue.
 #include "orbeni/local/ServerLocale.h"
 
+#include "orbeni/local/AllegatiSpool.h"
 #include "orbeni/local/StatoCodaFax.h"
 
 #include <QDir>
@@ -27,11 +28,6 @@ QString SenzaSeparatoriFinali(QString cartella)
 
 } // namespace
 
-QString ServerLocale::AreaFax(const QString& nomePC) const
-{
-    return u"/usr/orbeni/fax/"_s + nomePC;
-}
-
 bool ServerLocale::PreparaFax(const QString&, const QString&, const QString& nomePC)
 {
     if (!Inizia())
@@ -39,7 +35,7 @@ bool ServerLocale::PreparaFax(const QString&, const QString&, const QString& nom
     if (!RadiceServer::NomeSemplice(nomePC))
         return Fallisci(u"Nome della postazione non valido: "_s + nomePC);
     QString errore;
-    const auto locale = m_radice.Locale(AreaFax(nomePC), errore);
+    const auto locale = m_radice.Locale(AreaFaxPostazione(nomePC), errore);
     if (!locale)
         return Fallisci(errore);
     QDir area(*locale);
@@ -63,11 +59,11 @@ QString ServerLocale::FileFaxDocumento(
     const QString locale = CopiaPdfDocumento(azienda, documento, percorsoServer, errore);
     if (locale.isEmpty())
         return FallisciFile(errore, mostraErrori);
-    const auto area = m_radice.Locale(AreaFax(postazione), errore);
+    const auto area = m_radice.Locale(AreaFaxPostazione(postazione), errore);
     QFile file(locale);
     if (!area || !QDir().mkpath(*area) || !file.open(QIODevice::ReadOnly)
-        || !m_radice.Scrivi(
-            AreaFax(postazione) + u'/' + QFileInfo(locale).fileName(), file.readAll(), errore))
+        || !m_radice.Scrivi(AreaFaxPostazione(postazione) + u'/' + QFileInfo(locale).fileName(),
+            file.readAll(), errore))
         return FallisciFile(errore, mostraErrori);
     return locale;
 }
@@ -86,12 +82,12 @@ bool ServerLocale::InviaFax(const QString&, const QString&, const QString& nomeP
     if (!QFileInfo(percorsoLocale).isFile() || !file.open(QIODevice::ReadOnly))
         return Fallisci(u"File locale non trovato: "_s + percorsoLocale);
     QString errore;
-    const auto area = m_radice.Locale(AreaFax(nomePC), errore);
+    const auto area = m_radice.Locale(AreaFaxPostazione(nomePC), errore);
     if (!area || !QDir().mkpath(*area))
         return Fallisci(errore.isEmpty() ? u"Area fax non disponibile"_s : errore);
-    if (!m_radice.Scrivi(AreaFax(nomePC) + u'/' + fileServer, file.readAll(), errore))
+    if (!m_radice.Scrivi(AreaFaxPostazione(nomePC) + u'/' + fileServer, file.readAll(), errore))
         return Fallisci(errore);
-    risultato = AreaFax(nomePC) + u'/';
+    risultato = AreaFaxPostazione(nomePC) + u'/';
     return true;
 }
 
