@@ -191,6 +191,6 @@ void ScriviIndirizziConfermati(
     cliente.Fax = campi.txtFax.trimmed();
     if (faxViaEmail && cliente.Email.trimmed().isEmpty() && !campi.txtFax.trimmed().isEmpty()) {
         cliente.Fax.clear();
-        cliente.Email = u"fax-"_s + campi.txtFax.trimmed() + u'@' + dominioPosta;
+        cliente.Email = IndirizzoFaxGateway(campi.txtFax.trimmed(), dominioPosta);
     }
 }

@@ -1,6 +1,7 @@
 #include "contacts/LDAP_ContattiCliente.h"
 
 #include "contacts/FiltroLdap.h"
+#include "sending/IndirizziInvio.h"
 
 using namespace Qt::StringLiterals;
 
@@ -204,7 +205,7 @@ void CercaContattiCliente(Cliente& soggetto, const QString& codiceAzienda, const
             soggetto.Fax = corrente.Fax;
             soggetto.Email = corrente.Email;
             if (soggetto.Email.isEmpty() && !soggetto.Fax.isEmpty())
-                soggetto.Email = u"fax-"_s + soggetto.Fax + u'@' + opzioni.DominioPosta.trimmed();
+                soggetto.Email = IndirizzoFaxGateway(soggetto.Fax, opzioni.DominioPosta.trimmed());
         } else {
             if (corrente.EmailPropria)
                 AggiungiEmail(soggetto.Email, corrente.Email, true);

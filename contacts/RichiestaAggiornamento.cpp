@@ -11,22 +11,8 @@ using namespace Qt::StringLiterals;
 
 QString CodificaUrl(const QString& testo)
 {
-    static constexpr char cifre[] = "0123456789ABCDEF";
-    QString codificato;
-    codificato.reserve(testo.size() * 3);
-    for (const char carattere : CodificaWindows1252(testo)) {
-        const auto byte = static_cast<unsigned char>(carattere);
-        const bool copiato = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z')
-            || (byte >= 'a' && byte <= 'z');
-        if (copiato) {
-            codificato += QChar(char16_t(byte));
-        } else {
-            codificato += u'%';
-            codificato += QLatin1Char(cifre[byte >> 4]);
-            codificato += QLatin1Char(cifre[byte & 0x0F]);
-        }
-    }
-    return codificato;
+    // Only letters and digits stay: the unreserved signs are percent-encoded too.
+    return QString::fromLatin1(CodificaWindows1252(testo).toPercentEncoding({}, "-._~"));
 }
 
 QString UrlServizioContatti(const QString& hostServizio)
