@@ -41,16 +41,19 @@ bool Avvio::Main(const QStringList& argomenti)
 {
     Dialoghi& dialoghi = m_dipendenze.dialoghi;
 
-    // The workstation's name comes before the command line, as it always has; the computer
-    // name does not depend on the server, so the default environment answers it.
-    const LibreriaOrbeni postazione = m_dipendenze.creaLibreria(QString());
-    if (postazione.Ambiente)
-        LeggiNomePC(m_globali, *postazione.Ambiente, m_dipendenze.impostazioni, dialoghi);
+    // The workstation's name comes before the command line, as it always has. A stored name
+    // is enough; otherwise the computer name, which does not depend on the server, comes from
+    // the default environment.
+    m_globali.NomePC = m_dipendenze.impostazioni.Leggi(ChiaviImpostazioni::NomeComputer);
+    if (m_globali.NomePC.isEmpty()) {
+        const LibreriaOrbeni postazione = m_dipendenze.creaLibreria(QString());
+        if (postazione.Ambiente)
+            LeggiNomePC(m_globali, *postazione.Ambiente, m_dipendenze.impostazioni, dialoghi);
+    }
 
     if (!LeggiParametri(m_globali, RigaComandoDaArgomenti(argomenti), m_dipendenze.impostazioni,
             dialoghi, m_dipendenze.leggiRegistro)) {
-        dialoghi.Messaggio(
-            MessaggioParametriNonValidi(), PulsantiMessaggio::Ok, IconaMessaggio::Critica, {});
+        dialoghi.Avviso(MessaggioParametriNonValidi(), IconaMessaggio::Critica);
         return Termina();
     }
 
@@ -72,7 +75,7 @@ bool Avvio::Main(const QStringList& argomenti)
     dialoghi.EseguiEventi();
 
     if (const auto errore = VerificaSessione(m_globali)) {
-        dialoghi.Messaggio(*errore, PulsantiMessaggio::Ok, IconaMessaggio::Critica, {});
+        dialoghi.Avviso(*errore, IconaMessaggio::Critica);
         return Termina();
     }
     m_splash->show();
@@ -81,7 +84,7 @@ bool Avvio::Main(const QStringList& argomenti)
         m_dipendenze.installaViste(*m_finestra);
     m_finestra->Carica(LeggiMittenti(m_dipendenze.impostazioni));
     if (const auto errore = CaricaArchivioSerie(m_globali)) {
-        dialoghi.Messaggio(*errore, PulsantiMessaggio::Ok, IconaMessaggio::Critica, {});
+        dialoghi.Avviso(*errore, IconaMessaggio::Critica);
         return Termina();
     }
 

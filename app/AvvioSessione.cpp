@@ -29,8 +29,8 @@ bool ApriSessione(Invexo_Main& globali, Dialoghi& dialoghi)
     }
     // A cancelled login ends quietly; a server that cannot be reached is named.
     if (!globali.Servizi->UltimoErrore().isEmpty())
-        dialoghi.Messaggio(u"Nessuna risposta da "_s + globali.IndirizzoServer,
-            PulsantiMessaggio::Ok, IconaMessaggio::Critica, u"Autenticazione"_s);
+        dialoghi.Avviso(u"Nessuna risposta da "_s + globali.IndirizzoServer,
+            IconaMessaggio::Critica, u"Autenticazione"_s);
     return false;
 }
 
