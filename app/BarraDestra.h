@@ -16,9 +16,6 @@ public:
 
     // Shows the frames and captions of the state and stacks the visible frames.
     void Applica(const StatoBarraDestra& stato, bool schermoStretto);
-    [[nodiscard]] QToolButton* Pulsante(int frame) const { return m_pulsanti[frame]; }
-    [[nodiscard]] QToolButton* PulsanteElimina() const { return m_elimina; }
-    [[nodiscard]] QFrame* Frame(int frame) const { return m_frame[frame]; }
 
     static constexpr int Larghezza = 120;
 
